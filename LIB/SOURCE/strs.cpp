@@ -1,0 +1,149 @@
+// strs: wrapping, file reading and writing, sorting, joining and filtering of string lists.
+#include "strs.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string_view>
+#include <unordered_set>
+#include <vector>
+
+strs::strs(int width, const char* text) { wrap(width, text); }
+
+strs::strs(int width, const strs& list) {
+    for (node* n = list.first; n; n = n->next) {
+        if (n->element->length() > width)
+            wrap(width, *n->element);
+        else
+            add(new str(*n->element));
+    }
+}
+
+strs::strs(const str* array, int n) {
+    for (int i = 0; (n < 0 || i < n) && !array[i].isNull(); ++i)
+        add(new str(array[i]));
+}
+
+void strs::wrap(int width, const char* text) {
+    if (!text)
+        return;
+    if (width < 1) {
+        add(text);
+        return;
+    }
+    size_t rest = strlen(text);
+    while (rest > (size_t)width) {
+        int cut = width;
+        while (cut >= 0 && text[cut] != ' ')
+            --cut;
+        if (cut < 0) {
+            add(new str(text, width));
+            text += width;
+            rest -= width;
+        } else {
+            add(new str(text, cut));
+            text += cut + 1;
+            rest -= cut + 1;
+        }
+    }
+    add(text);
+}
+
+int strs::read(const char* path) {
+    FILE* f = fopen(path, "rt");
+    if (!f)
+        return 0;
+    char line[1000];
+    while (fgets(line, sizeof line, f)) {
+        str* entry = new str(line);
+        entry->chop();
+        add(entry);
+    }
+    fclose(f);
+    return 1;
+}
+
+int strs::write(const char* path, const char* mode) {
+    FILE* f = fopen(path, mode);
+    if (!f)
+        return 0;
+    print(f);
+    fclose(f);
+    return 1;
+}
+
+void strs::print(FILE* stream) {
+    for (node* n = first; n; n = n->next)
+        fprintf(stream, "%s\n", (const char*)*n->element);
+}
+
+// Sorting moves element pointers between the nodes; the nodes themselves stay in place.
+void strs::sort(int (*compare)(const str&, const str&)) {
+    std::vector<str*> entries;
+    entries.reserve(count);
+    for (node* n = first; n; n = n->next)
+        entries.push_back(n->element);
+    std::stable_sort(entries.begin(), entries.end(),
+                     [compare](const str* a, const str* b) { return compare(*a, *b) < 0; });
+    size_t i = 0;
+    for (node* n = first; n; n = n->next)
+        n->element = entries[i++];
+}
+
+// Measures first and copies once, so joining many lines stays linear.
+str strs::join() {
+    size_t total = 0;
+    for (node* n = first; n; n = n->next) {
+        n->element->chop();
+        total += n->element->length() + (n->element->length() ? 1 : 2);
+    }
+    if (!first)
+        return str();
+    str result((int)total, ' ');
+    char* out = result;
+    for (node* n = first; n; n = n->next) {
+        size_t len = n->element->length();
+        if (len) {
+            memcpy(out, (const char*)*n->element, len);
+            out += len + 1;
+        } else {
+            out[1] = '\n';
+            out += 2;
+        }
+    }
+    return result;
+}
+
+bool strs::contains(const char* text) {
+    for (node* n = first; n; n = n->next)
+        if (n->element->compare(text) == 0)
+            return true;
+    return false;
+}
+
+// A hash of the texts seen so far gives the same result as comparing each entry with every kept
+// one, in linear time. A null entry counts as the empty text, as in compare.
+strs strs::unique() {
+    strs kept;
+    std::unordered_set<std::string_view> seen;
+    seen.reserve(count);
+    for (node* n = first; n; n = n->next) {
+        const str& e = *n->element;
+        if (seen.insert(std::string_view(e.isNull() ? "" : (const char*)e, e.length())).second)
+            kept.add(new str(e));
+    }
+    return kept;
+}
+
+strs strs::withoutBlankTail() {
+    int index = 0, blankFrom = 0;
+    for (node* n = first; n; n = n->next) {
+        ++index;
+        if (!n->element->isBlank())
+            blankFrom = index;
+    }
+    strs kept;
+    node* n = first;
+    for (int i = 0; i < blankFrom; ++i, n = n->next)
+        kept.add(new str(*n->element));
+    return kept;
+}

@@ -1,0 +1,22 @@
+# make: build both presets and the distribution; make test: build and run every test;
+# make clean: remove everything generated.
+.PHONY: all build test clean bootstrap
+
+all: build
+
+bootstrap:
+	@tools/bootstrap
+
+build: bootstrap
+	cmake --preset host >/dev/null
+	cmake --build --preset host
+	cmake --preset win32 >/dev/null
+	cmake --build --preset win32
+
+test: build
+	ctest --preset host
+	ctest --preset win32
+
+clean:
+	tools/wine-server stop
+	rm -rf build
