@@ -1,0 +1,93 @@
+// dirct: folder listings through FindFirstFileA, and the tree walks built on them.
+#include "dirct.h"
+
+#include "path.h"
+
+#include <cstring>
+#include <windows.h>
+
+namespace {
+
+const DWORD hiddenSystemDir = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY;
+
+// The DOS search rule: an entry with the hidden, system or directory bit is passed over unless
+// it also has one of those bits that the filter asks for; a non-zero filter takes only entries
+// with one of its bits.
+bool taken(const WIN32_FIND_DATAA& found, DWORD filter) {
+    DWORD a = found.dwFileAttributes;
+    if ((a & hiddenSystemDir) && !(a & filter & hiddenSystemDir))
+        return false;
+    if (filter && !(a & filter))
+        return false;
+    return found.cFileName[0] != '.';
+}
+
+// A name too long for the entry is kept in its short form, so that the entry still names the
+// file; where there is none, it is cut to what fits.
+const char* nameFor(const WIN32_FIND_DATAA& found) {
+    if (strlen(found.cFileName) > 12 && found.cAlternateFileName[0])
+        return found.cAlternateFileName;
+    return found.cFileName;
+}
+
+void listInto(set<fbk>& entries, const char* pattern, DWORD filter) {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(pattern, &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        if (!taken(found, filter))
+            continue;
+        fbk* e = new fbk();
+        e->attribute = (unsigned char)found.dwFileAttributes;
+        FILETIME local;
+        WORD date = 0, time = 0;
+        FileTimeToLocalFileTime(&found.ftLastWriteTime, &local);
+        FileTimeToDosDateTime(&local, &date, &time);
+        e->date = date;
+        e->time = time;
+        e->size = found.nFileSizeLow;
+        e->setName(nameFor(found));
+        entries.add(e);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+}
+
+bool given(const char* pattern) { return pattern && *pattern; }
+
+} // namespace
+
+dirct::dirct(const char* path, const char* filePattern, const char* dirPattern)
+    : path(path), pattern(filePattern), flags(0) {
+    CharUpperA(this->path);
+    if (given(dirPattern))
+        listInto(dirs, JoinPath(path, dirPattern), FILE_ATTRIBUTE_DIRECTORY);
+    if (given(filePattern))
+        listInto(*this, JoinPath(path, filePattern), 0);
+}
+
+bool DeleteFiles(dirct& listing) {
+    bool all = true;
+    for (fbk* e = listing.toFirst(0); e; e = listing.move(1))
+        all = DeleteFileA(JoinPath(listing.path, e->name)) && all;
+    return all;
+}
+
+void RemoveTree(const char* path) {
+    dirct listing(path, "*.*", "*.*");
+    DeleteFiles(listing);
+    for (fbk* d = listing.dirs.toFirst(0); d; d = listing.dirs.move(1))
+        RemoveTree(JoinPath(path, d->name));
+    RemoveDirectoryA(path);
+}
+
+void WalkTree(const char* path, void (*visit)(dirct*), int depth) {
+    dirct* listing = new dirct(path, "*.*", "*.*");
+    visit(listing);
+    if (depth > 0)
+        for (fbk* d = listing->dirs.toFirst(0); d; d = listing->dirs.move(1))
+            if (strcmp(d->name, ".") && strcmp(d->name, ".."))
+                WalkTree(JoinPath(path, d->name), visit, depth - 1);
+    visit(nullptr);
+    delete listing;
+}

@@ -1,0 +1,30 @@
+// dirct: the listing of one folder: its files (this owning set) and its subfolders (dirs).
+#pragma once
+
+#include "fbk.h"
+#include "set.h"
+#include "str.h"
+
+class dirct : public set<fbk> {
+public:
+    // Lists path\dirPattern for folders into dirs, then path\filePattern for files into this set;
+    // a null or empty pattern lists nothing. Hidden and system entries and names that begin with
+    // a dot are left out. A folder that cannot be searched gives an empty listing.
+    dirct(const char* path, const char* filePattern, const char* dirPattern);
+
+    str path;    // upper case
+    str pattern; // the file pattern
+    set<fbk> dirs;
+
+private:
+    int flags;
+};
+
+// Deletes the folder with its files and, recursively, its subfolders. Reports nothing: what
+// cannot be deleted stays.
+void RemoveTree(const char* path);
+// Calls visit with the listing of path, descends depth levels into the subfolders, then calls
+// visit with null to mark the end of this folder.
+void WalkTree(const char* path, void (*visit)(dirct* listing), int depth);
+// Deletes each file of the listing; true only when every deletion succeeded.
+bool DeleteFiles(dirct& listing);

@@ -1,0 +1,40 @@
+// Folder creation and the current folder.
+#include "fileSystem.h"
+
+#include <cstring>
+#include <windows.h>
+
+int CreateSimpleDir(const char* path) {
+    if (CreateDirectoryA(path, nullptr))
+        return 1;
+    DWORD error = GetLastError();
+    return error == ERROR_ALREADY_EXISTS || error == ERROR_ACCESS_DENIED;
+}
+
+// The first three characters are taken to be the drive root; the results of the intermediate
+// levels are not examined (on a network path they are the server and share).
+int CreateDir(const char* path) {
+    if (!path || strlen(path) < 3)
+        return 0;
+    for (size_t i = 3; path[i]; ++i)
+        if (path[i] == '\\')
+            CreateSimpleDir(str(path, (int)i));
+    return CreateSimpleDir(path);
+}
+
+str CurrentDir() {
+    str buffer(260, '\0');
+    GetCurrentDirectoryA(260, buffer);
+    return str((const char*)buffer);
+}
+
+int ChangeDir(const char* path) {
+    if (!path || strlen(path) < 3 || path[1] != ':' || !IsCharAlphaA(path[0]))
+        return 0;
+    char drive[3] = {path[0], ':', 0};
+    char driveVariable[4] = {'=', path[0], ':', 0};
+    if (!SetCurrentDirectoryA(drive) || !SetCurrentDirectoryA(path + 2))
+        return 0;
+    SetEnvironmentVariableA(driveVariable, CurrentDir());
+    return 1;
+}

@@ -1,0 +1,16 @@
+// Folder creation and the current folder, through the Windows file calls.
+#pragma once
+
+#include "str.h"
+
+// Creates one folder. Returns 1 when created, when it already exists or when access is denied;
+// 0 for any other failure.
+int CreateSimpleDir(const char* path);
+// Creates every folder along a path that starts with a drive root (C:\), then the path itself.
+// Returns the result of the last step only; 0 for a path shorter than three characters.
+int CreateDir(const char* path);
+
+str CurrentDir();
+// Makes the path's drive current, then the path's folder on it. The path must start with a
+// drive letter and a colon; returns 1 on success, 0 otherwise.
+int ChangeDir(const char* path);

@@ -1,0 +1,56 @@
+// Path text functions: splitting a path into folder, file name and extension.
+#include "path.h"
+
+#include <cstring>
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace {
+
+// Offset just past the last backslash or colon, 0 when there is none.
+int afterSeparator(const char* path) {
+    int at = 0;
+    for (int i = 0; path[i]; ++i)
+        if (path[i] == '\\' || path[i] == ':')
+            at = i + 1;
+    return at;
+}
+
+const char* textOf(const char* s) { return s ? s : ""; }
+
+} // namespace
+
+str DirPart(const char* path) {
+    path = textOf(path);
+    return str(path, afterSeparator(path));
+}
+
+str DirOf(const char* path) {
+    str dir = DirPart(path);
+    int n = dir.length();
+    return n > 0 && dir[n - 1] == '\\' ? str(dir, n - 1) : dir;
+}
+
+str FileOf(const char* path) {
+    path = textOf(path);
+    return str(path + afterSeparator(path));
+}
+
+str StripExt(const char* path) {
+    path = textOf(path);
+    const char* dot = strrchr(path, '.');
+    const char* slash = strrchr(path, '\\');
+    return dot && (!slash || dot > slash) ? str(path, (int)(dot - path)) : str(path);
+}
+
+str ExtOf(const char* path) {
+    const char* dot = strchr(textOf(path), '.');
+    return str(dot ? dot + 1 : "");
+}
+
+str JoinPath(const char* a, const char* b) { return str(a) + "\\" + b; }
+
+bool FileExists(const char* path) { return path && access(path, 0) == 0; }

@@ -1,0 +1,13 @@
+// Path text functions for Windows paths, whose separators are the backslash and, after a drive
+// letter, the colon. None of them touches the file system except FileExists.
+#pragma once
+
+#include "str.h"
+
+str DirPart(const char* path);  // up to and including the last backslash or colon; "" without one
+str DirOf(const char* path);    // DirPart without a final backslash: C:\dir\file gives C:\dir, C:\f gives C:
+str FileOf(const char* path);   // after the last backslash or colon; the whole path without one
+str StripExt(const char* path); // before the last dot when it follows the last backslash
+str ExtOf(const char* path);    // after the first dot anywhere, even in a folder name; "" without one
+str JoinPath(const char* a, const char* b);
+bool FileExists(const char* path); // a file or a folder

@@ -1,0 +1,12 @@
+// The window procedures of the custom controls and the system procedures they build on.
+#pragma once
+
+#include <windows.h>
+
+extern WNDPROC baseButtonProc;
+extern WNDPROC baseStaticProc;
+
+LRESULT CALLBACK borBtnProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK borRadioProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK borCheckProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK borShadeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

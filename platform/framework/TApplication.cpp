@@ -1,0 +1,46 @@
+// TApplication: start-up data, the message loop and the custom-control support.
+#include "TApplication.h"
+
+TApplication::TApplication(const char* name, HINSTANCE instance, HINSTANCE prevInstance, const char* cmdLine,
+                           int cmdShow)
+    : Name(name), hInstance(instance), hPrevInstance(prevInstance), lpCmdLine(cmdLine), showCommand(cmdShow),
+      HAccTable(nullptr), Status(0), BWCCEnabled(false), bwccModule(nullptr) {}
+
+TApplication::~TApplication() {
+    if (bwccModule)
+        FreeLibrary(bwccModule);
+}
+
+int TApplication::Run() {
+    InitInstance();
+    MessageLoop();
+    return Status;
+}
+
+int TApplication::MessageLoop() {
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (HAccTable && msg.hwnd && TranslateAcceleratorA(GetAncestor(msg.hwnd, GA_ROOT), HAccTable, &msg))
+            continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return (int)msg.wParam;
+}
+
+bool TApplication::EnableBWCC(bool on, unsigned language) {
+    if (!on || BWCCEnabled)
+        return BWCCEnabled = BWCCEnabled && on;
+    bwccModule = LoadLibraryA("BWCC32.DLL");
+    if (!bwccModule)
+        return false;
+    typedef BOOL(WINAPI * intlInit)(UINT);
+    typedef BOOL(WINAPI * registerClasses)(HINSTANCE);
+    intlInit init = (intlInit)(void*)GetProcAddress(bwccModule, "BWCCIntlInit");
+    registerClasses reg = (registerClasses)(void*)GetProcAddress(bwccModule, "BWCCRegister");
+    if (init)
+        init(language);
+    if (reg)
+        reg(hInstance);
+    return BWCCEnabled = true;
+}

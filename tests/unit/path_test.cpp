@@ -1,0 +1,51 @@
+// Tests of the path text functions: dots in folder names, drive roots, no separator at all.
+#include "path.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+std::string t(const str& s) { return s.isNull() ? "<null>" : std::string(s); }
+
+TEST(PathSplit, FolderAndFile) {
+    EXPECT_EQ(t(DirPart("C:\\dir\\file")), "C:\\dir\\");
+    EXPECT_EQ(t(DirOf("C:\\dir\\file")), "C:\\dir");
+    EXPECT_EQ(t(DirOf("C:\\file")), "C:");
+    EXPECT_EQ(t(DirOf("C:file")), "C:");
+    EXPECT_EQ(t(DirPart("C:file")), "C:");
+    EXPECT_EQ(t(DirOf("report.zip")), "");
+    EXPECT_EQ(t(FileOf("report.zip")), "report.zip");
+    EXPECT_EQ(t(FileOf("C:\\dir\\file.zip")), "file.zip");
+    EXPECT_EQ(t(FileOf("C:file.zip")), "file.zip");
+    EXPECT_EQ(t(FileOf("C:\\dir\\")), "");
+    EXPECT_EQ(t(DirOf(nullptr)), "");
+    EXPECT_EQ(t(JoinPath("C:\\a", "b.txt")), "C:\\a\\b.txt");
+}
+
+TEST(PathSplit, Extensions) {
+    EXPECT_EQ(t(StripExt("C:\\a.b\\file")), "C:\\a.b\\file");
+    EXPECT_EQ(t(StripExt("C:\\dir\\f.tar.zip")), "C:\\dir\\f.tar");
+    EXPECT_EQ(t(StripExt("setup.exe")), "setup");
+    EXPECT_EQ(t(StripExt("SETUP")), "SETUP");
+    EXPECT_EQ(t(ExtOf("f.tar.zip")), "tar.zip");
+    EXPECT_EQ(t(ExtOf("C:\\a.b\\f.zip")), "b\\f.zip"); // a dot in a folder name starts the result
+    EXPECT_EQ(t(ExtOf("C:\\dir\\file")), "");
+}
+
+TEST(PathSplit, FileExists) {
+    const char* name = "path_test_exists.tmp";
+    std::remove(name);
+    EXPECT_FALSE(FileExists(name));
+    FILE* f = fopen(name, "w");
+    ASSERT_NE(f, nullptr);
+    fclose(f);
+    EXPECT_TRUE(FileExists(name));
+    EXPECT_TRUE(FileExists(".")); // a folder counts too
+    EXPECT_FALSE(FileExists(nullptr));
+    std::remove(name);
+}
+
+} // namespace

@@ -1,0 +1,98 @@
+// Tests of the application class's services, the message box and the version interface, with
+// real message boxes answered from a second thread.
+#include "assertFail.h"
+#include "boxWatcher.h"
+#include "genApp.h"
+#include "kvVersion.h"
+#include "msgBox.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+class App : public ::testing::Test {
+protected:
+    static genApp* app;
+    static void SetUpTestSuite() { app = new genApp("Test App", GetModuleHandleA(nullptr), nullptr, "a,-b", SW_SHOW); }
+    static void TearDownTestSuite() { delete app; }
+};
+genApp* App::app;
+
+TEST_F(App, StartUpData) {
+    EXPECT_STREQ(app->commandLine, "a,-b");
+    EXPECT_STREQ(app->Name, "Test App");
+    EXPECT_EQ(app->prefs, nullptr);
+    EXPECT_EQ(app->showCommand, SW_SHOW);
+    EXPECT_EQ(app->Status, 0);
+    EXPECT_EQ(app->anyPosition, 1);
+    EXPECT_TRUE(app->BWCCEnabled);
+    WNDCLASSA wc;
+    EXPECT_TRUE(GetClassInfoA(GetModuleHandleA("bwcc32.dll"), "BorDlg", &wc)); // registered by construction
+}
+
+TEST_F(App, PathServices) {
+    std::string self(app->moduleFileName(nullptr));
+    EXPECT_NE(self.find("win32_tests.exe"), std::string::npos);
+    EXPECT_EQ(std::string(app->appFileName()), self);
+    EXPECT_EQ(std::string(app->appFolder()), self.substr(0, self.rfind('\\')));
+    std::string bwcc(app->moduleFileName(GetModuleHandleA("bwcc32.dll")));
+    EXPECT_EQ(bwcc.substr(0, bwcc.rfind('\\')), std::string(app->appFolder()));
+
+    char windows[MAX_PATH];
+    GetWindowsDirectoryA(windows, MAX_PATH);
+    EXPECT_STRCASEEQ(app->WindowsDir(), windows);
+
+    EXPECT_STREQ(app->shortPathName("C:\\no such folder\\x"), "C:\\no such folder\\x");
+    CreateDirectoryA("C:\\a long folder name", nullptr);
+    std::string shortForm(app->shortPathName("C:\\a long folder name"));
+    EXPECT_EQ(shortForm.find(' '), std::string::npos);
+    EXPECT_NE(GetFileAttributesA(shortForm.c_str()), INVALID_FILE_ATTRIBUTES); // the short form names it too
+    RemoveDirectoryA("C:\\a long folder name");
+}
+
+TEST(MsgBoxBeep, SoundFollowsTheIcon) {
+    EXPECT_EQ(MsgBoxBeep(36), 32);
+    EXPECT_EQ(MsgBoxBeep(48), 48);
+    EXPECT_EQ(MsgBoxBeep(64), 64);
+    EXPECT_EQ(MsgBoxBeep(4116), 16);
+    EXPECT_EQ(MsgBoxBeep(0), -1);
+    EXPECT_EQ(MsgBoxBeep(MB_YESNO), -1);
+    EXPECT_EQ(MsgBoxBeep(0x50), -1); // not one of the four icons
+}
+
+TEST_F(App, MsgBoxReturnsTheButton) {
+    boxWatcher watcher("Question", IDNO);
+    EXPECT_EQ(app->MsgBox("Install it now?", 36, "Question", nullptr), IDNO);
+    EXPECT_EQ(watcher.text(), "Install it now?");
+}
+
+TEST(Version, VerifyNamesBothVersions) {
+    EXPECT_EQ(KVGetVersion(), 0x138);
+    EXPECT_TRUE(KVVerifyVersion(0x138));
+    EXPECT_STREQ(KVpgmCompileTime(), "May 24 1996, 11:24:26");
+
+    std::string first, second;
+    {
+        boxWatcher one("KV.DLL", IDOK);
+        bool result = true;
+        std::thread caller([&] { result = KVVerifyVersion(0x105); });
+        first = one.text();
+        boxWatcher two("KV.DLL", IDOK);
+        second = two.text();
+        caller.join();
+        EXPECT_FALSE(result);
+    }
+    EXPECT_EQ(first, "Application Setup Error\nThis application requires:\n KV.DLL Version 1.05\n");
+    EXPECT_EQ(second, "The currently installed KV.DLL is version 1.38\n"
+                      "Please reinstall this application and try again.");
+}
+
+TEST(AssertBox, RealPromptContinuesOnYes) {
+    boxWatcher watcher("Assert Failure", IDYES);
+    AssertFailCrash("arr<> index out of range");
+    EXPECT_EQ(watcher.text(), "arr<> index out of range\nContinue anyway?");
+}
+
+} // namespace
