@@ -98,20 +98,8 @@ LRESULT withType(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LONG t
 LRESULT CALLBACK borBtnProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (!hasFace(window))
         return CallWindowProcA(baseButtonProc, window, message, wParam, lParam);
-    switch (message) {
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(window, &ps);
-        paintFace(window, dc);
-        EndPaint(window, &ps);
-        return 0;
-    }
-    case WM_PRINTCLIENT:
-        paintFace(window, (HDC)wParam);
-        return 0;
-    case WM_ERASEBKGND:
-        return 1;
-    }
+    if (paintMessage(window, message, wParam, paintFace))
+        return message == WM_ERASEBKGND;
     LRESULT result = CallWindowProcA(baseButtonProc, window, message, wParam, lParam);
     if (redrawsFace(message))
         InvalidateRect(window, nullptr, FALSE);

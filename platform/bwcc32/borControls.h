@@ -6,6 +6,10 @@
 extern WNDPROC baseButtonProc;
 extern WNDPROC baseStaticProc;
 
+// Answers WM_PAINT, WM_PRINTCLIENT and WM_ERASEBKGND (nothing to erase) with paint; returns
+// false for any other message.
+bool paintMessage(HWND window, UINT message, WPARAM wParam, void (*paint)(HWND, HDC));
+
 LRESULT CALLBACK borBtnProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK borRadioProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK borCheckProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

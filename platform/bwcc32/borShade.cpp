@@ -67,20 +67,8 @@ void repaintFramed(HWND window) {
 } // namespace
 
 LRESULT CALLBACK borShadeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(window, &ps);
-        paintShade(window, dc);
-        EndPaint(window, &ps);
-        return 0;
-    }
-    case WM_PRINTCLIENT:
-        paintShade(window, (HDC)wParam);
-        return 0;
-    case WM_ERASEBKGND:
-        return 1;
-    }
+    if (paintMessage(window, message, wParam, paintShade))
+        return message == WM_ERASEBKGND;
     LRESULT result = CallWindowProcA(baseStaticProc, window, message, wParam, lParam);
     if (message == WM_SETTEXT || message == WM_ENABLE)
         repaintFramed(window);
