@@ -4,9 +4,15 @@
 TApplication::TApplication(const char* name, HINSTANCE instance, HINSTANCE prevInstance, const char* cmdLine,
                            int cmdShow)
     : Name(name), hInstance(instance), hPrevInstance(prevInstance), lpCmdLine(cmdLine), showCommand(cmdShow),
-      HAccTable(nullptr), Status(0), BWCCEnabled(false), bwccModule(nullptr) {}
+      HAccTable(nullptr), Status(0), BWCCEnabled(false), bwccModule(nullptr) {
+    current = this;
+}
+
+TApplication* TApplication::current = nullptr;
 
 TApplication::~TApplication() {
+    if (current == this)
+        current = nullptr;
     if (bwccModule)
         FreeLibrary(bwccModule);
 }

@@ -19,6 +19,9 @@ public:
     // Pumps messages through the accelerator table until WM_QUIT; returns its exit code.
     int MessageLoop();
 
+    // The application object of this process, or null before it is made.
+    static TApplication* current;
+
     // Loads the custom-control library once, sets its language and registers its classes for this
     // instance. Returns whether the support is on.
     bool EnableBWCC(bool on = true, unsigned language = LANG_ENGLISH);

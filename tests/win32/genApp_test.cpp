@@ -5,6 +5,7 @@
 #include "genApp.h"
 #include "kvVersion.h"
 #include "msgBox.h"
+#include "testApp.h"
 
 #include <gtest/gtest.h>
 
@@ -14,11 +15,8 @@ namespace {
 
 class App : public ::testing::Test {
 protected:
-    static genApp* app;
-    static void SetUpTestSuite() { app = new genApp("Test App", GetModuleHandleA(nullptr), nullptr, "a,-b", SW_SHOW); }
-    static void TearDownTestSuite() { delete app; }
+    genApp* app = &testApp();
 };
-genApp* App::app;
 
 TEST_F(App, StartUpData) {
     EXPECT_STREQ(app->commandLine, "a,-b");

@@ -1,0 +1,112 @@
+// prefItem: reading and writing one setting, its conversions and its dialog control.
+#include "pref"
+
+#include "winDlg.h"
+
+#include <cstdlib>
+#include <windows.h>
+
+namespace {
+const int readBuffer = 1000;
+} // namespace
+
+prefItem::prefItem(int id, const char* name, const char* defaultText, int control)
+    : id(id), name(name), owner(nullptr), value(defaultText), defaultValue(defaultText), dirty(0), unread(1),
+      kind(0), control(control), assigned(0) {}
+
+prefItem::prefItem(int id, const char* name, int control, int defaultNumber, int kind)
+    : id(id), name(name), owner(nullptr), value(str(defaultNumber)), defaultValue(str(defaultNumber)), dirty(0),
+      unread(1), kind(kind), control(control), assigned(0) {}
+
+// The buffer holds 999 characters and the terminator: a longer value is cut, never overflows.
+void prefItem::readProfile() {
+    if (!unread)
+        return;
+    str buffer(readBuffer, '\0');
+    GetPrivateProfileStringA(owner->section, name, value ? (const char*)value : "", buffer, readBuffer,
+                             owner->fileName);
+    stored = str((const char*)buffer);
+    if (!assigned)
+        value = stored;
+    unread = 0;
+}
+
+bool prefItem::writeProfile() {
+    if (!dirty)
+        return true;
+    if (!unread && value.compare(stored) == 0)
+        return true;
+    if (!WritePrivateProfileStringA(owner->section, name, value ? (const char*)value : "", owner->fileName))
+        return false;
+    assigned = 0;
+    dirty = 0;
+    unread = 0;
+    stored = value;
+    return true;
+}
+
+str prefItem::getText() {
+    readProfile();
+    return value;
+}
+
+int prefItem::getInt() {
+    readProfile();
+    return atoi(value ? (const char*)value : "");
+}
+
+long prefItem::getLong() {
+    readProfile();
+    return atol(value ? (const char*)value : "");
+}
+
+double prefItem::getDouble() {
+    readProfile();
+    return atof(value ? (const char*)value : "");
+}
+
+void prefItem::assign(const str& text) {
+    value = text;
+    assigned = 1;
+    dirty = 1;
+}
+
+void prefItem::setText(const str& text) { assign(text); }
+void prefItem::setInt(int v) { assign(str(v)); }
+void prefItem::setLong(long v) { assign(str(v)); }
+void prefItem::setDouble(double v) { assign(str(v)); }
+void prefItem::resetToDefault() { assign(defaultValue); }
+
+void prefItem::revert() {
+    readProfile();
+    value = stored;
+}
+
+void prefItem::toControl(winDlg& dialog) {
+    if (control == -1 || !dialog.Item(control))
+        return;
+    readProfile();
+    int number = atoi(value ? (const char*)value : "");
+    if (kind == 1)
+        dialog.SetCheck(control, number);
+    else if (kind >= 2)
+        dialog.SetRadio(control, kind, number);
+    else
+        dialog.SetItemText(control, value);
+}
+
+void prefItem::fromControl(winDlg& dialog) {
+    if (control == -1 || !dialog.Item(control))
+        return;
+    str before(value);
+    if (kind == 1)
+        value = str(dialog.IsChecked(control));
+    else if (kind >= 2)
+        value = str(dialog.CheckedIndex(control, kind));
+    else
+        value = dialog.ItemText(control);
+    if (value.compare(before) != 0) {
+        assigned = 1;
+        dirty = 1;
+    }
+}
