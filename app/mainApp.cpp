@@ -1,12 +1,59 @@
-// mainApp: the application object and its choice of job.
+// mainApp: construction, the version caption and the mode dispatch.
 #include "mainApp.h"
 
-namespace {
-const char productName[] = "Brisk Download";
-} // namespace
+#include "appOptions.h"
+#include "appTexts.h"
+#include "options.h"
+#include "path.h"
 
-mainApp::mainApp(HINSTANCE instance, HINSTANCE prevInstance, const char* cmdLine, int cmdShow)
-    : genApp(productName, instance, prevInstance, cmdLine, cmdShow) {}
+mainApp::mainApp(const char* name, HINSTANCE instance, HINSTANCE prevInstance, const char* cmdLine, int cmdShow)
+    : genApp(name, instance, prevInstance, cmdLine, cmdShow), afterDownload(0) {
+    prefs = new pref(*this, appOptions::items, appOptions::count, str(Name), appTexts::prefFileBase);
+}
 
-// The program's jobs are chosen here; until they exist it starts and ends with status 0.
-int mainApp::Run() { return Status; }
+// The store lives as long as the process; the library never deletes it.
+mainApp::~mainApp() {}
+
+str mainApp::VersionCaption() { return str(appTexts::productName) + " " + appTexts::version; }
+
+// Started without arguments as setup.exe (in any case, without its extension), the program installs itself.
+bool mainApp::namedSetup() {
+    str name = StripExt(FileOf(modulePath));
+    for (char* p = name; p && *p; ++p)
+        if (*p >= 'A' && *p <= 'Z')
+            *p = (char)(*p - 'A' + 'a');
+    return name.compare("setup") == 0;
+}
+
+int mainApp::Run() {
+    options line;
+    line.parseList(commandLine);
+    const str product(appTexts::productName);
+
+    if (line.lookup(appTexts::uninstallWord)) {
+        if (MsgBox("Uninstall " + product + "?", MB_YESNO | MB_ICONQUESTION, product, nullptr) == IDYES) {
+            RemoveRegistration();
+            MsgBox(product + " has been uninstalled.", MB_ICONINFORMATION, product, nullptr);
+        }
+        return 1;
+    }
+
+    modulePath = moduleFileName(nullptr);
+    if (commandLine.length() == 0 && namedSetup()) {
+        InstallSelf();
+        return 1;
+    }
+
+    str* first = line.args.toFirst(0);
+    commandLine = first ? *first : str("");
+    if (line.lookup(appTexts::optionsWord) || commandLine.length() == 0) {
+        ShowOptions();
+        return 1;
+    }
+
+    afterDownload = prefs->findItem(appOptions::afterDownloadId)->getInt();
+    if (line.lookup(appTexts::runWord))
+        afterDownload = 0;
+    HandleDownload(commandLine);
+    return 1;
+}

@@ -1,10 +1,36 @@
-// mainApp: the Brisk Download application object.
+// mainApp: the Brisk Download application object; every start does one job through Run.
 #pragma once
 
 #include "genApp.h"
+#include "pref"
 
 class mainApp : public genApp {
 public:
-    mainApp(HINSTANCE instance, HINSTANCE prevInstance, const char* cmdLine, int cmdShow);
+    // Builds the application and its preference store: the five options in Briskdl.ini beside
+    // the program, section Brisk Download.
+    mainApp(const char* name, HINSTANCE instance, HINSTANCE prevInstance, const char* cmdLine, int cmdShow);
+    ~mainApp() override;
+
+    // The mode dispatch: uninstall, self-installation, the Options dialog or the download
+    // hand-off, chosen from the command line. Returns 1.
     int Run() override;
+
+    str VersionCaption(); // "Brisk Download 96.6.20"
+
+    // The jobs.
+    int ShowOptions();
+    int HandleDownload(str file);
+    int InstallSelf();
+    int RemoveRegistration();
+
+    // Starts a program with the program's start-up settings; an empty application name lets the
+    // command line name the program. Returns whether it started; *process is then its handle.
+    bool LaunchProgram(str workingFolder, str commandLine, HANDLE* process, str applicationName);
+
+    str installedPath;
+    str modulePath;
+    int afterDownload;
+
+private:
+    bool namedSetup();
 };

@@ -30,6 +30,13 @@ public:
 
     operator char*() const { return s; }
 
+    // Exchanges the arrays of two strings, whatever bytes they hold past their first terminator.
+    void swap(str& other) {
+        char* t = s;
+        s = other.s;
+        other.s = t;
+    }
+
     bool isNull() const { return s == nullptr; }
     int length() const;                 // 0 for a null string
 

@@ -112,7 +112,7 @@ protected:
     void SetUp() override {
         char temp[MAX_PATH];
         GetTempPathA(MAX_PATH, temp);
-        file = std::string(temp) + "kvprefdlg.ini";
+        file = std::string(temp) + "kvprefdlg_" + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".ini";
         DeleteFileA(file.c_str());
         store.fileName = file.c_str();
     }

@@ -1,0 +1,44 @@
+// Registry access through RegOpenKeyExA, RegQueryValueExA, RegCreateKeyExA and RegSetValueExA.
+#include "registry.h"
+
+#include <cstring>
+
+LONG ReadRegistry(HKEY root, const char* keyPath, const char* valueName, str& out) {
+    HKEY key;
+    LONG code = RegOpenKeyExA(root, keyPath, 0, KEY_READ, &key);
+    if (code != ERROR_SUCCESS)
+        return code;
+    DWORD size = 0;
+    code = RegQueryValueExA(key, valueName, nullptr, nullptr, nullptr, &size);
+    if (code != ERROR_SUCCESS) {
+        RegCloseKey(key);
+        return code;
+    }
+    // size blanks and a terminator: a value stored without its terminator, or one that is not
+    // text, still ends in one.
+    str data((int)size, ' ');
+    code = RegQueryValueExA(key, valueName, nullptr, nullptr, (BYTE*)(char*)data, &size);
+    RegCloseKey(key);
+    if (code == ERROR_SUCCESS)
+        out.swap(data); // the bytes as stored, binary values included
+    return code;
+}
+
+int WriteRegistry(HKEY root, const char* keyPath, const char* valueName, DWORD kind, const void* data, DWORD size) {
+    const char* keyClass = "hex";
+    if (kind == REG_SZ) {
+        keyClass = "String";
+        size = (DWORD)strlen(data ? (const char*)data : "") + 1;
+    } else if (kind == REG_DWORD) {
+        keyClass = "DWORD";
+        size = 4;
+    }
+    HKEY key;
+    if (RegCreateKeyExA(root, keyPath, 0, (char*)keyClass, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS)
+        return 0;
+    const BYTE* bytes = (const BYTE*)(data ? data : "");
+    int ok = RegSetValueExA(key, valueName, 0, kind, bytes, size) == ERROR_SUCCESS;
+    RegCloseKey(key);
+    return ok;
+}

@@ -1,0 +1,16 @@
+// Registry access: one value read or written per call.
+#pragma once
+
+#include "str.h"
+
+#include <windows.h>
+
+// Reads a value into out, whatever its kind, always leaving a terminated text. Returns the code
+// of the last registry call (0 for success); when the key or the value is missing out is
+// unchanged, so callers give it its default first.
+LONG ReadRegistry(HKEY root, const char* keyPath, const char* valueName, str& out);
+
+// Writes a value of kind REG_SZ (the text and its terminator; size is ignored), REG_DWORD
+// (4 bytes; size is ignored) or REG_BINARY (size bytes), creating the key and any missing keys
+// above it. Returns 1 on success, 0 on failure.
+int WriteRegistry(HKEY root, const char* keyPath, const char* valueName, DWORD kind, const void* data, DWORD size);

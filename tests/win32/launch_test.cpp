@@ -1,0 +1,66 @@
+// Tests of LaunchProgram with the recording fixture: what the started program receives.
+#include "mainApp.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+class Launch : public ::testing::Test {
+protected:
+    static mainApp* app;
+    std::string folder, recorder, log;
+    static void SetUpTestSuite() { app = new mainApp("Brisk Download", GetModuleHandleA(nullptr), nullptr, "", 1); }
+    static void TearDownTestSuite() { delete app; }
+    void SetUp() override {
+        char temp[MAX_PATH];
+        GetTempPathA(MAX_PATH, temp);
+        folder = std::string(temp) + "kv launch " + ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        CreateDirectoryA(folder.c_str(), nullptr);
+        std::string self(app->moduleFileName(nullptr));
+        recorder = folder + "\\recorder.exe";
+        ASSERT_TRUE(CopyFileA((self.substr(0, self.rfind('\\')) + "\\recorder.exe").c_str(), recorder.c_str(), FALSE));
+        log = recorder + ".log";
+        DeleteFileA(log.c_str());
+    }
+    void TearDown() override {
+        DeleteFileA(log.c_str());
+        DeleteFileA(recorder.c_str());
+        RemoveDirectoryA(folder.c_str());
+    }
+    std::string recorded() {
+        std::ifstream in(log);
+        std::stringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+    void runAndWait(const str& cwd, const str& line, const str& application) {
+        HANDLE process = nullptr;
+        ASSERT_TRUE(app->LaunchProgram(cwd, line, &process, application));
+        EXPECT_EQ(WaitForSingleObject(process, 20000), WAIT_OBJECT_0);
+        CloseHandle(process);
+    }
+};
+mainApp* Launch::app;
+
+TEST_F(Launch, CommandLineFolderAndFlags) {
+    std::string line = "\"" + recorder + "\" C:\\downloaded files\\tool.zip";
+    runAndWait(folder.c_str(), line.c_str(), "");
+    EXPECT_EQ(recorded(), "cmdline=" + line + "\ncwd=" + folder + "\nflags=0x40\n");
+}
+
+TEST_F(Launch, ApplicationNameRunsEvenWhenTheLineNamesAnother) {
+    runAndWait(folder.c_str(), "scanner.exe C:\\x.zip", recorder.c_str());
+    EXPECT_EQ(recorded(), "cmdline=scanner.exe C:\\x.zip\ncwd=" + folder + "\nflags=0x40\n");
+}
+
+TEST_F(Launch, FailedStartReturnsFalse) {
+    HANDLE process = (HANDLE)1;
+    EXPECT_FALSE(app->LaunchProgram(folder.c_str(), "C:\\no such program.exe", &process, str()));
+    EXPECT_FALSE(app->LaunchProgram(folder.c_str(), "x", &process, "C:\\missing.exe"));
+}
+
+} // namespace

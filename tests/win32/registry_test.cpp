@@ -1,0 +1,74 @@
+// Tests of registry reads and writes on real keys of the test prefix.
+#include "registry.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+const char testKey[] = "Software\\Brisk Download Tests\\Registry";
+
+class Registry : public ::testing::Test {
+protected:
+    void SetUp() override { RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Brisk Download Tests"); }
+    void TearDown() override { RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Brisk Download Tests"); }
+};
+
+TEST_F(Registry, MissingKeyOrValueKeepsTheDefault) {
+    str out("default");
+    EXPECT_NE(ReadRegistry(HKEY_CURRENT_USER, testKey, "v", out), 0);
+    EXPECT_STREQ(out, "default");
+    ASSERT_EQ(WriteRegistry(HKEY_CURRENT_USER, testKey, "other", REG_SZ, "x", 0), 1);
+    EXPECT_EQ(ReadRegistry(HKEY_CURRENT_USER, testKey, "v", out), ERROR_FILE_NOT_FOUND);
+    EXPECT_STREQ(out, "default");
+}
+
+TEST_F(Registry, TextRoundTripCreatesParents) {
+    const char deep[] = "Software\\Brisk Download Tests\\a\\b\\c";
+    ASSERT_EQ(WriteRegistry(HKEY_CURRENT_USER, deep, "Location1", REG_SZ, "C:\\Program Files\\NAV", 0), 1);
+    str out;
+    EXPECT_EQ(ReadRegistry(HKEY_CURRENT_USER, deep, "Location1", out), 0);
+    EXPECT_STREQ(out, "C:\\Program Files\\NAV");
+    EXPECT_EQ(out.length(), 20);
+
+    WriteRegistry(HKEY_CURRENT_USER, deep, "", REG_SZ, "default value", 3); // size ignored for text
+    EXPECT_EQ(ReadRegistry(HKEY_CURRENT_USER, deep, "", out), 0);
+    EXPECT_STREQ(out, "default value");
+
+    HKEY key;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Brisk Download Tests\\a", 0, KEY_READ, &key), 0);
+    char keyClass[20] = "";
+    DWORD classSize = sizeof keyClass;
+    RegQueryInfoKeyA(key, keyClass, &classSize, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                     nullptr, nullptr);
+    RegCloseKey(key);
+    EXPECT_STREQ(keyClass, "String"); // created by the call, with the kind's class
+}
+
+TEST_F(Registry, ValuesWithoutTerminatorOrTextEndTerminated) {
+    HKEY key;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, testKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr), 0);
+    RegSetValueExA(key, "bare", 0, REG_SZ, (const BYTE*)"abcXYZ", 3); // no terminator stored
+    RegCloseKey(key);
+    str out;
+    EXPECT_EQ(ReadRegistry(HKEY_CURRENT_USER, testKey, "bare", out), 0);
+    EXPECT_STREQ(out, "abc");
+
+    const unsigned char bytes[] = {'h', 'i', 1, 2};
+    ASSERT_EQ(WriteRegistry(HKEY_CURRENT_USER, testKey, "bin", REG_BINARY, bytes, 4), 1);
+    EXPECT_EQ(ReadRegistry(HKEY_CURRENT_USER, testKey, "bin", out), 0);
+    EXPECT_EQ(std::string(out, 5), std::string("hi\x01\x02", 4) + '\0'); // the bytes, then a terminator
+
+    DWORD number = 0x41424344;
+    ASSERT_EQ(WriteRegistry(HKEY_CURRENT_USER, testKey, "n", REG_DWORD, &number, 99), 1);
+    DWORD back = 0, size = sizeof back;
+    EXPECT_EQ(RegGetValueA(HKEY_CURRENT_USER, testKey, "n", RRF_RT_REG_DWORD, nullptr, &back, &size), 0);
+    EXPECT_EQ(back, number);
+}
+
+TEST_F(Registry, WriteFailureReportsZero) {
+    EXPECT_EQ(WriteRegistry((HKEY)(ULONG_PTR)0x1234, "x", "v", REG_SZ, "t", 0), 0);
+}
+
+} // namespace
