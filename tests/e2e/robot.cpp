@@ -1,0 +1,156 @@
+// robot: drives the windows of another program from the command line, for the end-to-end tests
+// and for showing the program on a machine without a screen.
+//   robot run PROGRAM HEX        start PROGRAM with the command line whose bytes HEX spells
+//                                (nothing for none), wait for it, exit with its exit status
+//   robot wait TITLE [MS]        wait until a top-level window TITLE is shown (a dialog is then
+//                                initialised); print its class
+//   robot gone TITLE [MS]        wait until no window TITLE is shown
+//   robot text TITLE ID          print a control's text (65535: a message box's text)
+//   robot settext TITLE ID TEXT  set a control's text
+//   robot checked TITLE ID       print a button's check state (0, 1 or 2)
+//   robot click TITLE ID         click a button
+//   robot answer TITLE ID        print a message box's text, press its button ID and wait until
+//                                that box has gone (the next box may have the same title)
+//   robot list                   list the shown top-level windows: class and title
+// Exit status 0 on success, 1 when the window or control is not there, 2 for a usage error.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+const int defaultWait = 20000;
+
+HWND shown(const char* title) {
+    for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, nullptr, title));)
+        if (IsWindowVisible(w))
+            return w;
+    return nullptr;
+}
+
+HWND waitShown(const char* title, int ms) {
+    for (DWORD start = GetTickCount(); GetTickCount() - start < (DWORD)ms; Sleep(20))
+        if (HWND w = shown(title))
+            return w;
+    return nullptr;
+}
+
+std::string fromHex(const char* hex) {
+    std::string bytes;
+    for (size_t i = 0; hex[i] && hex[i + 1]; i += 2) {
+        char pair[3] = {hex[i], hex[i + 1], 0};
+        bytes += (char)strtol(pair, nullptr, 16);
+    }
+    return bytes;
+}
+
+int run(const char* program, const char* hex) {
+    std::string line = std::string("\"") + program + "\"";
+    std::string args = fromHex(hex);
+    if (!args.empty())
+        line += " " + args;
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi;
+    if (!CreateProcessA(program, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+        fprintf(stderr, "robot: cannot start %s (error %lu)\n", program, GetLastError());
+        return 1;
+    }
+    WaitForSingleObject(pi.hProcess, INFINITE);
+    DWORD status = 1;
+    GetExitCodeProcess(pi.hProcess, &status);
+    return (int)status;
+}
+
+int control(int argc, char** argv, HWND& window, HWND& item) {
+    if (argc < 4)
+        return 2;
+    window = waitShown(argv[2], defaultWait);
+    item = window ? GetDlgItem(window, atoi(argv[3])) : nullptr;
+    if (!item)
+        fprintf(stderr, "robot: no control %s in window \"%s\"\n", argv[3], argv[2]);
+    return item ? 0 : 1;
+}
+
+BOOL CALLBACK listOne(HWND w, LPARAM) {
+    char cls[100], title[300];
+    if (!IsWindowVisible(w))
+        return TRUE;
+    GetClassNameA(w, cls, sizeof cls);
+    GetWindowTextA(w, title, sizeof title);
+    printf("%s\t%s\n", cls, title);
+    return TRUE;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2)
+        return 2;
+    std::string verb = argv[1];
+    if (verb == "run" && argc >= 3)
+        return run(argv[2], argc >= 4 ? argv[3] : "");
+    if (verb == "list") {
+        EnumWindows(listOne, 0);
+        return 0;
+    }
+    if ((verb == "wait" || verb == "gone") && argc >= 3) {
+        int ms = argc >= 4 ? atoi(argv[3]) : defaultWait;
+        if (verb == "gone") {
+            for (DWORD start = GetTickCount(); GetTickCount() - start < (DWORD)ms; Sleep(20))
+                if (!shown(argv[2]))
+                    return 0;
+            return 1;
+        }
+        HWND w = waitShown(argv[2], ms);
+        if (!w)
+            return 1;
+        char cls[100];
+        GetClassNameA(w, cls, sizeof cls);
+        printf("%s\n", cls);
+        return 0;
+    }
+    HWND window, item;
+    if (verb == "answer") {
+        if (int r = control(argc, argv, window, item))
+            return r;
+        char text[4000] = "";
+        SendMessageA(GetDlgItem(window, 0xFFFF), WM_GETTEXT, sizeof text, (LPARAM)text);
+        printf("%s", text);
+        SendMessageA(item, BM_CLICK, 0, 0);
+        for (DWORD start = GetTickCount(); IsWindow(window) && GetTickCount() - start < (DWORD)defaultWait;)
+            Sleep(20);
+        return IsWindow(window) ? 1 : 0;
+    }
+    if (verb == "text") {
+        if (int r = control(argc, argv, window, item))
+            return r;
+        char text[4000] = "";
+        // WM_GETTEXT itself: GetWindowText does not ask a control of another process.
+        SendMessageA(item, WM_GETTEXT, sizeof text, (LPARAM)text);
+        printf("%s", text);
+        return 0;
+    }
+    if (verb == "settext" && argc >= 5) {
+        if (int r = control(argc, argv, window, item))
+            return r;
+        SendMessageA(item, WM_SETTEXT, 0, (LPARAM)argv[4]);
+        return 0;
+    }
+    if (verb == "checked") {
+        if (int r = control(argc, argv, window, item))
+            return r;
+        printf("%d\n", (int)SendMessageA(item, BM_GETCHECK, 0, 0));
+        return 0;
+    }
+    if (verb == "click") {
+        if (int r = control(argc, argv, window, item))
+            return r;
+        SendMessageA(item, BM_CLICK, 0, 0);
+        return 0;
+    }
+    return 2;
+}
