@@ -1,6 +1,6 @@
-# make: build both presets and the distribution; make test: build and run every test;
-# make clean: remove everything generated.
-.PHONY: all build test clean bootstrap
+# make: build both presets and the distribution (build/dist); make test: build and run every
+# test; make run: start the program under Wine; make clean: remove everything generated.
+.PHONY: all build test run clean bootstrap
 
 all: build
 
@@ -16,6 +16,9 @@ build: bootstrap
 test: build
 	ctest --preset host
 	ctest --preset win32
+
+run: build
+	tools/run
 
 clean:
 	tools/wine-server stop
