@@ -21,5 +21,6 @@ run: build
 	tools/run
 
 clean:
-	tools/wine-server stop
+	for prefix in build/wine/* build/win32/wine-e2e; do \
+	    [ -d "$$prefix" ] && WINEPREFIX=$$PWD/$$prefix tools/wine-server stop; true; done
 	rm -rf build
