@@ -18,11 +18,7 @@ str mainApp::VersionCaption() { return str(appTexts::productName) + " " + appTex
 
 // Started without arguments as setup.exe (in any case, without its extension), the program installs itself.
 bool mainApp::namedSetup() {
-    str name = StripExt(FileOf(modulePath));
-    for (char* p = name; p && *p; ++p)
-        if (*p >= 'A' && *p <= 'Z')
-            *p = (char)(*p - 'A' + 'a');
-    return name.compare("setup") == 0;
+    return StripExt(FileOf(modulePath)).toLower().compare("setup") == 0;
 }
 
 int mainApp::Run() {

@@ -27,10 +27,21 @@ public:
     // command line name the program. Returns whether it started; *process is then its handle.
     bool LaunchProgram(str workingFolder, str commandLine, HANDLE* process, str applicationName);
 
+    // The hand-off's unpack step: pkunzip on the target in tempFolder, waited for at most limitMs.
+    enum unpackResult { unpacked, unpackNotStarted, unpackTimedOut };
+    unpackResult UnpackArchive(const str& target, const str& tempFolder, DWORD limitMs);
+
     str installedPath;
     str modulePath;
     int afterDownload;
 
 private:
     bool namedSetup();
+    str option(int id);
+    void scan(const str& file);
+    void keepForLater(const str& file, const str& downloadFolder, bool tell);
+    void installZip(const str& target, const str& tempFolder);
+    void installExe(const str& target, const str& tempFolder);
+    void browse(const str& tempFolder);
+    bool startAndWait(const str& folder, const str& commandLine, const str& application, DWORD limitMs);
 };

@@ -205,6 +205,12 @@ str& str::chop() {
     return *this;
 }
 
+str str::toLower() const {
+    str result(*this);
+    result.lower();
+    return result;
+}
+
 str str::replaceChar(char a, char b) const {
     str result(*this);
     for (char* p = result.s; p && *p; ++p)

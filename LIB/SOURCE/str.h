@@ -58,6 +58,7 @@ public:
     str& chop();                        // removes trailing carriage returns and line feeds
 
     // New strings; this one is unchanged.
+    str toLower() const;                // ASCII letters to lower case
     str replaceChar(char a, char b) const;
     str replace(const char* oldText, const char* newText) const; // empty old text: a copy
     str repeat(int n) const;            // n < 0: the reversed text -n times; 0: null

@@ -121,6 +121,8 @@ TEST(StrCase, UpperFirstCapitalizeWords) {
     EXPECT_EQ(textOf(d), "\xe9t\xc9");
     str n;
     EXPECT_TRUE(n.capitalizeWords(" ").isNull());
+    EXPECT_EQ(textOf(str("SETUP.Exe\xc9").toLower()), "setup.exe\xc9");
+    EXPECT_TRUE(str().toLower().isNull());
 }
 
 TEST(StrEdit, ChopAndReplace) {

@@ -1,7 +1,11 @@
 // Tests of the mode dispatch for command lines that reach the download hand-off: which file it
-// is given and which After-download choice is in force. (The hand-off itself does nothing yet.)
+// is given and which After-download choice is in force. With no usable download folder the
+// hand-off asks its question (when the choice says so) and then stops with a message.
 #include "appOptions.h"
+#include "boxWatcher.h"
+#include "handleDownload.h"
 #include "mainApp.h"
+#include "path.h"
 
 #include <gtest/gtest.h>
 
@@ -48,11 +52,26 @@ TEST(Dispatch, HandOffFileAndChoice) {
         DeleteFileA(ini.c_str());
         if (c.afterDownloadOption)
             WritePrivateProfileStringA("Brisk Download", "After download", c.afterDownloadOption, ini.c_str());
+        WritePrivateProfileStringA("Brisk Download", "Download folder", "", ini.c_str());
         resetOptions();
         mainApp app("Brisk Download", GetModuleHandleA(nullptr), nullptr, c.commandLine, SW_SHOW);
         app.prefs->fileName = ini.c_str();
+        std::string question, stop;
+        std::thread answers([&] {
+            if (c.afterDownload == 1) {
+                boxWatcher ask("Brisk Download 96.6.20", IDNO);
+                question = ask.text();
+            }
+            boxWatcher told("Brisk Download", IDOK);
+            stop = told.text();
+        });
         EXPECT_EQ(app.Run(), 1);
+        answers.join();
         EXPECT_STREQ(app.commandLine, c.file);
+        if (c.afterDownload == 1) {
+            EXPECT_EQ(question, std::string(handOff::installNowQuestion(FileOf(c.file))));
+        }
+        EXPECT_EQ(stop, "Please set the Download folder under Options.");
         EXPECT_EQ(app.afterDownload, c.afterDownload);
         EXPECT_FALSE(app.modulePath.isNull());
         delete app.prefs;

@@ -1,0 +1,28 @@
+// UnpackArchive: pkunzip, started directly with start-up settings that hold only their size.
+#include "launchProgram.h"
+#include "mainApp.h"
+
+#include "appOptions.h"
+#include "handleDownload.h"
+
+// "<path>" (in any case) looks for pkunzip.exe along the search path; any other folder gets a
+// final backslash when it lacks one. A folder with a blank is quoted with the program's name.
+mainApp::unpackResult mainApp::UnpackArchive(const str& target, const str& tempFolder, DWORD limitMs) {
+    str folder = option(appOptions::pkunzipId);
+    if (folder.toLower().compare("<path>") == 0)
+        folder = "";
+    else if (folder.length() > 0 && folder[folder.length() - 1] != '\\')
+        folder += "\\";
+    str line = handOff::quotedIfBlank(folder + "pkunzip.exe") + " -d -o " + shortPathName(target);
+
+    STARTUPINFOA startup = StartupInfo(0);
+    PROCESS_INFORMATION created;
+    ZeroMemory(&created, sizeof created);
+    if (!CreateProcessA(nullptr, line, nullptr, nullptr, FALSE, launchCreationFlags, nullptr, tempFolder, &startup,
+                        &created))
+        return unpackNotStarted;
+    CloseHandle(created.hThread);
+    DWORD waited = WaitForSingleObject(created.hProcess, limitMs);
+    CloseHandle(created.hProcess);
+    return waited == WAIT_TIMEOUT ? unpackTimedOut : unpacked;
+}
