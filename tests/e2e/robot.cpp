@@ -55,10 +55,18 @@ int run(const char* program, const char* hex) {
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi;
-    if (!CreateProcessA(program, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+    if (!CreateProcessA(program, &line[0], nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr, &si, &pi)) {
         fprintf(stderr, "robot: cannot start %s (error %lu)\n", program, GetLastError());
         return 1;
     }
+    // The program ends with the robot, so that a test that gives up on it leaves nothing on the
+    // desktop; the programs it starts in turn are not held.
+    HANDLE job = CreateJobObjectA(nullptr, nullptr);
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE | JOB_OBJECT_LIMIT_SILENT_BREAKAWAY_OK;
+    SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits, sizeof limits);
+    AssignProcessToJobObject(job, pi.hProcess);
+    ResumeThread(pi.hThread);
     WaitForSingleObject(pi.hProcess, INFINITE);
     DWORD status = 1;
     GetExitCodeProcess(pi.hProcess, &status);
@@ -70,7 +78,9 @@ int control(int argc, char** argv, HWND& window, HWND& item) {
         return 2;
     window = waitShown(argv[2], defaultWait);
     item = window ? GetDlgItem(window, atoi(argv[3])) : nullptr;
-    if (!item)
+    if (!window)
+        fprintf(stderr, "robot: no window \"%s\"\n", argv[2]);
+    else if (!item)
         fprintf(stderr, "robot: no control %s in window \"%s\"\n", argv[3], argv[2]);
     return item ? 0 : 1;
 }

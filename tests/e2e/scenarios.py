@@ -12,6 +12,7 @@ import os
 import shutil
 import subprocess
 import sys
+import time
 
 os.environ.setdefault("WINEARCH", "win32")
 os.environ.setdefault("WINEDEBUG", "-all")
@@ -68,13 +69,14 @@ class Program:
         shutil.copy(os.path.join(bin_dir, "setup.exe"), self.exe)
         shutil.copy(os.path.join(bin_dir, "bwcc32.dll"), self.folder)
         self.robot = Robot(bin_dir)
+        self.bin_dir = bin_dir
         self.process = None
 
-    def start(self, command_line):
+    def start(self, command_line, env=None):
         hex_line = command_line.encode("latin-1").hex()
         self.process = subprocess.Popen(["wine", self.robot.exe, "run", windows_path(self.exe), hex_line],
                                         stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-                                        stderr=subprocess.DEVNULL)
+                                        stderr=subprocess.DEVNULL, env={**os.environ, **(env or {})})
 
     def finished(self, timeout=30):
         """The program ended by itself with status 0."""
@@ -85,6 +87,42 @@ class Program:
             self.process.kill()
             raise Failure(f"the program did not end; windows shown:\n{windows}")
         expect(status == 0, f"exit status {status}")
+
+    def options(self, values):
+        """Writes Briskdl.ini beside the program with these keys and values."""
+        with open(os.path.join(self.folder, "Briskdl.ini"), "w", newline="\r\n", encoding="latin-1") as f:
+            f.write("[Brisk Download]\n")
+            for key, value in values.items():
+                f.write(f"{key}={value}\n")
+
+    def path(self, *parts):
+        return os.path.join(self.folder, *parts)
+
+    def fixture(self, name, *where):
+        """A copy of a fixture program (recorder or pkunzip) at path(*where)."""
+        target = self.path(*where)
+        os.makedirs(os.path.dirname(target), exist_ok=True)
+        shutil.copy(os.path.join(self.bin_dir, name + ".exe"), target)
+        return target
+
+    def download(self, name, files=None):
+        """A downloaded file in incoming/: a zip of files {name in archive: fixture or text}."""
+        target = self.path("incoming", name)
+        os.makedirs(os.path.dirname(target), exist_ok=True)
+        if files is None:
+            shutil.copy(os.path.join(self.bin_dir, "recorder.exe"), target)
+            return target
+        source = self.path("archive source")
+        shutil.rmtree(source, ignore_errors=True)
+        for inner, content in files.items():
+            os.makedirs(os.path.dirname(os.path.join(source, inner)) or source, exist_ok=True)
+            if content == "recorder":
+                shutil.copy(os.path.join(self.bin_dir, "recorder.exe"), os.path.join(source, inner))
+            else:
+                with open(os.path.join(source, inner), "w") as f:
+                    f.write(content)
+        subprocess.run(["zip", "-q", "-r", os.path.abspath(target), "."], cwd=source, check=True)
+        return target
 
     def ini(self):
         path = os.path.join(self.folder, "Briskdl.ini")
@@ -207,6 +245,219 @@ def options_hand_edited_5_checks_none(p):
     p.finished()
     ini = p.ini()
     expect(ini == {SECTION: {"After download": "5"}}, f"Cancel keeps the file: {ini}")
+
+
+# The download hand-off, with the recorder as scanner, installer and downloaded program and the
+# extractor fixture as pkunzip.exe.
+
+ASK = "Brisk Download 96.6.20"
+TEMP = "~Briskdl"
+
+
+def log_of(program_path):
+    path = program_path + ".log"
+    if not os.path.exists(path):
+        return None
+    with open(path, encoding="latin-1") as f:
+        return f.read().replace("\r\n", "\n")
+
+
+def wait_for_log(program_path, seconds=20):
+    for _ in range(seconds * 10):
+        text = log_of(program_path)
+        if text:
+            return text
+        time.sleep(0.1)
+    return None
+
+
+DOWNLOAD_FOLDER, SCANNER, PKUNZIP, AFTER = ("Download folder", "Anti-virus scanner", "Location of pkunzip",
+                                           "After download")
+
+
+def prepared(p, after_download):
+    """Download folder dl/, scanner scan.exe and pkunzip in util/, as the options say."""
+    scanner = p.fixture("recorder", "av", "scan.exe")
+    p.fixture("pkunzip", "util", "pkunzip.exe")
+    p.options({DOWNLOAD_FOLDER: windows_path(p.path("dl")), SCANNER: windows_path(scanner),
+               PKUNZIP: windows_path(p.path("util")), AFTER: after_download})
+    return scanner
+
+
+def ask_no_keeps_for_later(p):
+    scanner = prepared(p, 1)
+    file = p.download("tool.zip", {"setup.exe": "recorder"})
+    p.start(windows_path(file))
+    question = p.robot.box(ASK, IDNO)
+    expect(question == 'tool.zip has finished downloading.\n\nInstall it now?\n\n(If you choose "No" you will '
+           'have the option to install it later)', f"question: {question!r}")
+    told = p.robot.box(PRODUCT, IDOK)
+    dl = windows_path(p.path("dl"))
+    expect(told == f"tool.zip was moved to {dl}.\n\nWhen you are ready to install it, in Explorer, right click "
+           "on tool.zip and select Brisk Install.", f"message 2: {told!r}")
+    p.finished()
+    expect(os.path.exists(p.path("dl", "tool.zip")) and not os.path.exists(file), "moved to the download folder")
+    scan = log_of(scanner)  # scanned first, where the browser left it
+    expect(scan == f"cmdline={windows_path(scanner)} {windows_path(file)}\ncwd={windows_path(p.path('incoming'))}"
+           "\nflags=0x40\n", f"scan: {scan!r}")
+
+
+def never_install_moves_silently(p):
+    prepared(p, 2)
+    file = p.download("tool.exe")
+    p.start(windows_path(file))
+    p.finished()
+    expect(os.path.exists(p.path("dl", "tool.exe")), "moved without a word")
+
+
+def kept_file_is_never_replaced(p):
+    prepared(p, 2)
+    os.makedirs(p.path("dl"))
+    with open(p.path("dl", "tool.exe"), "w") as f:
+        f.write("older")
+    file = p.download("tool.exe")
+    p.start(windows_path(file))
+    told = p.robot.box(PRODUCT, IDOK)
+    expect(told == f"tool.exe could not be moved to {windows_path(p.path('dl'))}.", f"message: {told!r}")
+    p.finished()
+    expect(os.path.exists(file) and open(p.path("dl", "tool.exe")).read() == "older", "both files as they were")
+
+
+def run_unpacks_and_starts_setup(p):
+    prepared(p, 1)  # "Ask what to do", overridden by the run switch
+    file = p.download("TOOL.ZIP", {"setup.exe": "recorder", "install.exe": "recorder", "readme.txt": "r"})
+    p.start("-run," + windows_path(file))
+    temp = p.path("dl", TEMP)
+    setup = wait_for_log(os.path.join(temp, "setup.exe"))
+    p.finished()
+    expect(setup == f"cmdline={windows_path(temp)}\\setup.exe\ncwd={windows_path(temp)}\nflags=0x40\n",
+           f"setup.exe: {setup!r}")
+    expect(log_of(os.path.join(temp, "install.exe")) is None, "install.exe was started too")
+    unzip = log_of(p.path("util", "pkunzip.exe"))
+    util = windows_path(p.path("util"))
+    expect(unzip.startswith(f"cmdline={util}\\pkunzip.exe -d -o ") and unzip.endswith(
+        f"\ncwd={windows_path(temp)}\nflags=0x0\n"), f"pkunzip: {unzip!r}")
+
+
+def zip_without_top_level_installer(p):
+    prepared(p, 0)
+    file = p.download("tool.zip", {"sub/setup.exe": "recorder", "readme.txt": "r"})
+    p.start(windows_path(file))
+    told = p.robot.box(PRODUCT, IDOK)
+    expect(told.startswith("There doesn't appear to be an install program in the zip file"), f"message 5: {told!r}")
+    p.finished()
+    expect(os.path.exists(p.path("dl", TEMP, "sub", "setup.exe")), "unpacked with its folders")
+    expect(log_of(p.path("dl", TEMP, "sub", "setup.exe")) is None, "a setup.exe below the top level was started")
+
+
+def exe_is_waited_for_then_offers_explorer(p):
+    prepared(p, 0)
+    file = p.download("tool.exe")
+    p.start(windows_path(file), env={"RECORDER_SLEEP_MS": "1500"})
+    p.robot("wait", PRODUCT)
+    ran = log_of(p.path("dl", TEMP, "tool.exe"))  # the program had ended before the question
+    expect(ran is not None and "cwd=" + windows_path(p.path("dl", TEMP)) in ran, f"tool.exe: {ran!r}")
+    asked = p.robot.box(PRODUCT, IDNO)
+    expect(asked.startswith("If tool.exe was not itself an install program") and asked.endswith("Install manually?"),
+           f"message 6: {asked!r}")
+    p.finished()
+
+
+def old_files_of_the_temporary_folder_go(p):
+    prepared(p, 0)
+    temp = p.path("dl", TEMP)
+    os.makedirs(os.path.join(temp, "sub"))
+    for old in ("setup.exe", "old.txt"):
+        shutil.copy(os.path.join(p.bin_dir, "recorder.exe"), os.path.join(temp, old))
+    with open(os.path.join(temp, "sub", "keep.txt"), "w") as f:
+        f.write("k")
+    file = p.download("tool.zip", {"readme.txt": "r"})
+    p.start(windows_path(file))
+    p.robot.box(PRODUCT, IDOK)  # no installer in this archive
+    p.finished()
+    expect(not os.path.exists(os.path.join(temp, "old.txt")), "an old file stayed")
+    expect(log_of(os.path.join(temp, "setup.exe")) is None and not os.path.exists(os.path.join(temp, "setup.exe")),
+           "the old setup.exe stayed or was started")
+    expect(os.path.exists(os.path.join(temp, "sub", "keep.txt")), "a sub-folder's file was deleted")
+
+
+def pkunzip_missing(p):
+    prepared(p, 0)
+    p.options({DOWNLOAD_FOLDER: windows_path(p.path("dl")), PKUNZIP: windows_path(p.path("nowhere")), AFTER: 0})
+    file = p.download("tool.zip", {"setup.exe": "recorder"})
+    p.start(windows_path(file))
+    told = p.robot.box(PRODUCT, IDOK)
+    expect(told == "Brisk Download requires pkunzip.exe to decompress zip files. \nPlease download pkunzip.exe "
+           "and specify its location under Options.", f"message 3: {told!r}")
+    p.finished()
+    expect(os.path.exists(p.path("dl", TEMP, "tool.zip")), "the archive is in the temporary folder")
+
+
+def not_a_program_is_kept(p):
+    prepared(p, 0)
+    file = p.path("incoming", "notes.txt")
+    os.makedirs(os.path.dirname(file))
+    with open(file, "w") as f:
+        f.write("n")
+    p.start(windows_path(file))
+    told = p.robot.box(PRODUCT, IDOK)
+    expect(told == f"notes.txt was moved to {windows_path(p.path('dl'))}.\n\nBrisk Download installs only zip "
+           "archives and programs (.zip and .exe files).", f"message: {told!r}")
+    p.finished()
+    expect(os.path.exists(p.path("dl", "notes.txt")), "kept in the download folder")
+
+
+def dotted_folder_still_a_zip(p):
+    prepared(p, 0)
+    file = p.download("tool.zip", {"setup.exe": "recorder"})
+    dotted = p.path("Netscape.2", "tool.zip")
+    os.makedirs(os.path.dirname(dotted))
+    shutil.move(file, dotted)
+    p.start(windows_path(dotted))
+    expect(wait_for_log(p.path("dl", TEMP, "setup.exe")) is not None, "the archive's setup.exe did not run")
+    p.finished()
+
+
+def quoted_scanner_and_blanks(p):
+    scanner = p.fixture("recorder", "anti virus", "scan.exe")
+    p.fixture("pkunzip", "un zip", "pkunzip.exe")
+    dl = p.path("down loads")
+    p.options({DOWNLOAD_FOLDER: windows_path(dl), SCANNER: f'"{windows_path(scanner)}"',
+               PKUNZIP: windows_path(p.path("un zip")), AFTER: 0})
+    file = p.download("my tool.zip", {"setup.exe": "recorder"})
+    p.start(windows_path(file))
+    setup = wait_for_log(os.path.join(dl, TEMP, "setup.exe"))
+    p.finished()
+    scan = log_of(scanner)
+    # The profile file gives the option back without its enclosing quotes; the file is quoted.
+    expect(scan is not None and scan.startswith(f'cmdline={windows_path(scanner)} "{windows_path(file)}"'),
+           f"scan: {scan!r}")
+    unzip = log_of(p.path("un zip", "pkunzip.exe"))
+    expect(unzip is not None and unzip.startswith(f'cmdline="{windows_path(p.path("un zip"))}\\pkunzip.exe" -d -o '),
+           f"pkunzip: {unzip!r}")
+    expect(setup is not None and setup.startswith(f'cmdline="{windows_path(os.path.join(dl, TEMP))}\\setup.exe"'),
+           f"setup: {setup!r}")
+
+
+def scanner_that_cannot_start(p):
+    p.options({DOWNLOAD_FOLDER: windows_path(p.path("dl")), SCANNER: "C:\\AV\\missing.exe", AFTER: 2})
+    file = p.download("tool.exe")
+    p.start(windows_path(file))
+    told = p.robot.box(PRODUCT, IDOK)
+    expect(told == "C:\\AV\\missing.exe could not be started, so tool.exe was not scanned.", f"message: {told!r}")
+    p.finished()
+    expect(os.path.exists(p.path("dl", "tool.exe")), "the hand-off went on")
+
+
+def quotes_are_kept(p):
+    p.options({DOWNLOAD_FOLDER: windows_path(p.path("dl")), AFTER: 1})
+    file = p.download("tool.zip", {"setup.exe": "recorder"})
+    p.start(f'"{windows_path(file)}"')  # the quotes belong to the path, which names no file
+    question = p.robot.box(ASK, IDNO)
+    expect(question.startswith('tool.zip" has finished downloading.'), f"question: {question!r}")
+    p.robot.box(PRODUCT, IDOK)
+    p.finished()
+    expect(os.path.exists(file), "the file was touched")
 
 
 PROGRAM_NAMES = {
