@@ -5,10 +5,11 @@
 #include "appOptions.h"
 #include "handleDownload.h"
 
-// "<path>" (in any case) looks for pkunzip.exe along the search path; any other folder gets a
-// final backslash when it lacks one. A folder with a blank is quoted with the program's name.
+// The option is taken in lower case. "<path>" looks for pkunzip.exe along the search path; any
+// other folder gets a final backslash when it lacks one. A folder with a blank is quoted with
+// the program's name.
 mainApp::unpackResult mainApp::UnpackArchive(const str& target, const str& tempFolder, DWORD limitMs) {
-    str folder = option(appOptions::pkunzipId);
+    str folder = option(appOptions::pkunzipId).toLower();
     if (folder.toLower().compare("<path>") == 0)
         folder = "";
     else if (folder.length() > 0 && folder[folder.length() - 1] != '\\')

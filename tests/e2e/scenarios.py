@@ -334,18 +334,32 @@ def run_unpacks_and_starts_setup(p):
            f"setup.exe: {setup!r}")
     expect(log_of(os.path.join(temp, "install.exe")) is None, "install.exe was started too")
     unzip = log_of(p.path("util", "pkunzip.exe"))
-    util = windows_path(p.path("util"))
+    util = windows_path(p.path("util")).lower()  # the location is taken in lower case
     expect(unzip.startswith(f"cmdline={util}\\pkunzip.exe -d -o ") and unzip.endswith(
         f"\ncwd={windows_path(temp)}\nflags=0x0\n"), f"pkunzip: {unzip!r}")
 
 
+def explorer_stand_in(p):
+    """A recorder named explorer.exe beside the program: a command line without a path finds it
+    there before the system's own."""
+    return p.fixture("recorder", "explorer.exe")
+
+
+def expect_explorer_on(explorer, folder):
+    seen = wait_for_log(explorer)
+    wanted = f"cmdline=explorer.exe /e,/\n, {windows_path(folder)}\ncwd={windows_path(folder)}\nflags=0x40\n"
+    expect(seen == wanted, f"explorer: {seen!r}")
+
+
 def zip_without_top_level_installer(p):
     prepared(p, 0)
+    explorer = explorer_stand_in(p)
     file = p.download("tool.zip", {"sub/setup.exe": "recorder", "readme.txt": "r"})
     p.start(windows_path(file))
     told = p.robot.box(PRODUCT, IDOK)
     expect(told.startswith("There doesn't appear to be an install program in the zip file"), f"message 5: {told!r}")
     p.finished()
+    expect_explorer_on(explorer, p.path("dl", TEMP))
     expect(os.path.exists(p.path("dl", TEMP, "sub", "setup.exe")), "unpacked with its folders")
     expect(log_of(p.path("dl", TEMP, "sub", "setup.exe")) is None, "a setup.exe below the top level was started")
 
@@ -361,6 +375,35 @@ def exe_is_waited_for_then_offers_explorer(p):
     expect(asked.startswith("If tool.exe was not itself an install program") and asked.endswith("Install manually?"),
            f"message 6: {asked!r}")
     p.finished()
+
+
+def exe_then_yes_opens_explorer(p):
+    prepared(p, 0)
+    explorer = explorer_stand_in(p)
+    file = p.download("tool.exe")
+    p.start(windows_path(file))
+    p.robot.box(PRODUCT, IDYES)
+    p.finished()
+    expect_explorer_on(explorer, p.path("dl", TEMP))
+
+
+def navw32_scans_in_its_own_folder(p):
+    scanner = p.fixture("recorder", "AV", "NAVW32.EXE")
+    shared = p.path("symantec shared")
+    os.makedirs(shared)
+    key = "HKLM\\SOFTWARE\\Symantec\\SharedUsage"
+    subprocess.run(["wine", "reg", "add", key, "/v", "Location1", "/d", windows_path(shared), "/f"],
+                   stdin=subprocess.DEVNULL, capture_output=True, check=True)
+    try:
+        p.options({DOWNLOAD_FOLDER: windows_path(p.path("dl")), SCANNER: windows_path(scanner), AFTER: 2})
+        file = p.download("tool.exe")
+        p.start(windows_path(file))
+        p.finished()
+    finally:
+        subprocess.run(["wine", "reg", "delete", key, "/f"], stdin=subprocess.DEVNULL, capture_output=True)
+    scan = log_of(scanner)
+    expect(scan == f"cmdline={windows_path(scanner)} {windows_path(file)}\ncwd={windows_path(shared)}\nflags=0x40\n",
+           f"scan: {scan!r}")
 
 
 def old_files_of_the_temporary_folder_go(p):
@@ -433,7 +476,7 @@ def quoted_scanner_and_blanks(p):
     expect(scan is not None and scan.startswith(f'cmdline={windows_path(scanner)} "{windows_path(file)}"'),
            f"scan: {scan!r}")
     unzip = log_of(p.path("un zip", "pkunzip.exe"))
-    expect(unzip is not None and unzip.startswith(f'cmdline="{windows_path(p.path("un zip"))}\\pkunzip.exe" -d -o '),
+    expect(unzip is not None and unzip.startswith(f'cmdline="{windows_path(p.path("un zip")).lower()}\\pkunzip.exe" -d -o '),
            f"pkunzip: {unzip!r}")
     expect(setup is not None and setup.startswith(f'cmdline="{windows_path(os.path.join(dl, TEMP))}\\setup.exe"'),
            f"setup: {setup!r}")

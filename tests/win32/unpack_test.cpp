@@ -1,0 +1,94 @@
+// Tests of the unpack step: the pkunzip command for each form of its location, its start-up
+// settings, and the time limit, with the extractor fixture standing in for pkunzip.exe.
+#include "appOptions.h"
+#include "mainApp.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+std::string readLog(const std::string& program) {
+    std::ifstream in(program + ".log");
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+class Unpack : public ::testing::Test {
+protected:
+    mainApp* app = nullptr;
+    std::string temp, target;
+    void SetUp() override {
+        app = new mainApp("Brisk Download", GetModuleHandleA(nullptr), nullptr, "", SW_SHOW);
+        char t[MAX_PATH];
+        GetTempPathA(MAX_PATH, t);
+        temp = std::string(t) + "kvunpack_" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        CreateDirectoryA(temp.c_str(), nullptr);
+        target = temp + "\\tool.zip";
+        std::ofstream(target) << "not really an archive";
+    }
+    void TearDown() override {
+        DeleteFileA(target.c_str());
+        RemoveDirectoryA(temp.c_str());
+        delete app->prefs;
+        delete app;
+    }
+    // A copy of the extractor fixture as folder\pkunzip.exe, with no log yet.
+    std::string placeExtractor(const std::string& folder) {
+        std::string self(app->moduleFileName(nullptr));
+        std::string copy = folder + "\\pkunzip.exe";
+        CreateDirectoryA(folder.c_str(), nullptr);
+        CopyFileA((self.substr(0, self.rfind('\\')) + "\\pkunzip.exe").c_str(), copy.c_str(), FALSE);
+        DeleteFileA((copy + ".log").c_str());
+        return copy;
+    }
+    std::string unpackWith(const char* location, const std::string& extractor) {
+        app->prefs->findItem(appOptions::pkunzipId)->setText(location);
+        EXPECT_EQ(app->UnpackArchive(target.c_str(), temp.c_str(), 20000), mainApp::unpacked);
+        std::string log = readLog(extractor);
+        DeleteFileA((extractor + ".log").c_str());
+        return log;
+    }
+    std::string shortTarget() { return std::string(app->shortPathName(target.c_str())); }
+};
+
+TEST_F(Unpack, CommandForEachLocation) {
+    std::string util = placeExtractor("C:\\UTIL");
+    std::string tail = " -d -o " + shortTarget() + "\ncwd=" + temp + "\nflags=0x0\n";
+    EXPECT_EQ(unpackWith("C:\\UTIL", util), "cmdline=c:\\util\\pkunzip.exe" + tail);
+    EXPECT_EQ(unpackWith("C:\\UTIL\\", util), "cmdline=c:\\util\\pkunzip.exe" + tail); // no second backslash
+
+    // Along the search path, whose first folder is the program's own: the fixture there.
+    std::string self(app->moduleFileName(nullptr));
+    std::string onPath = self.substr(0, self.rfind('\\')) + "\\pkunzip.exe";
+    DeleteFileA((onPath + ".log").c_str());
+    EXPECT_EQ(unpackWith("<path>", onPath), "cmdline=pkunzip.exe" + tail);
+    EXPECT_EQ(unpackWith("<PATH>", onPath), "cmdline=pkunzip.exe" + tail);
+
+    std::string blank = placeExtractor(temp + "\\un zip");
+    std::string quotedFolder = temp + "\\un zip";
+    for (char& c : quotedFolder)
+        c = (char)tolower((unsigned char)c);
+    EXPECT_EQ(unpackWith((temp + "\\un zip").c_str(), blank), "cmdline=\"" + quotedFolder + "\\pkunzip.exe\"" + tail);
+    DeleteFileA(blank.c_str());
+    RemoveDirectoryA((temp + "\\un zip").c_str());
+}
+
+TEST_F(Unpack, MissingExtractorAndTimeLimit) {
+    app->prefs->findItem(appOptions::pkunzipId)->setText("C:\\nowhere");
+    EXPECT_EQ(app->UnpackArchive(target.c_str(), temp.c_str(), 20000), mainApp::unpackNotStarted);
+
+    std::string extractor = placeExtractor(temp + "\\slow");
+    app->prefs->findItem(appOptions::pkunzipId)->setText((temp + "\\slow").c_str());
+    SetEnvironmentVariableA("RECORDER_SLEEP_MS", "3000");
+    DWORD start = GetTickCount();
+    EXPECT_EQ(app->UnpackArchive(target.c_str(), temp.c_str(), 300), mainApp::unpackTimedOut);
+    EXPECT_LT(GetTickCount() - start, 2500u); // it did not wait for the extractor
+    SetEnvironmentVariableA("RECORDER_SLEEP_MS", nullptr);
+}
+
+} // namespace
