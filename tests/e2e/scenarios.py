@@ -503,6 +503,19 @@ def quotes_are_kept(p):
     expect(os.path.exists(file), "the file was touched")
 
 
+def failed_move_into_the_temporary_folder_stops(p):
+    prepared(p, 1)
+    missing = p.path("incoming", "gone.zip")  # the browser's file is no longer there
+    p.start("-run," + windows_path(missing))
+    scan = p.robot.box(PRODUCT, IDOK)  # its folder is gone too, so the scanner cannot start there
+    expect(scan.endswith("could not be started, so gone.zip was not scanned."), f"scan: {scan!r}")
+    told = p.robot.box(PRODUCT, IDOK)
+    temp = windows_path(p.path("dl")) + "\\" + TEMP
+    expect(told == f"gone.zip could not be moved to {temp}.", f"message: {told!r}")
+    p.finished()
+    expect(log_of(p.path("util", "pkunzip.exe")) is None, "pkunzip ran on a file that is not there")
+
+
 PROGRAM_NAMES = {
     "setup_in_capitals": "SETUP.EXE",
     "setup1_shows_options": "setup1.exe",
