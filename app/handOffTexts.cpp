@@ -1,4 +1,4 @@
-// The messages of the download hand-off, word for word, and its path quoting.
+// The messages of the download hand-off, word for word.
 #include "handleDownload.h"
 
 #include "appTexts.h"
@@ -50,12 +50,5 @@ str unpackTimedOut(const str& tempFolder) {
 }
 
 str setDownloadFolder() { return "Please set the Download folder under Options."; }
-
-str quotedIfBlank(const str& path) { return path.countOf(' ') ? "\"" + path + "\"" : path; }
-
-str unquoted(const str& text) {
-    int n = text.length();
-    return n >= 2 && text[0] == '"' && text[n - 1] == '"' ? text.mid(1, n - 2) : text;
-}
 
 } // namespace handOff

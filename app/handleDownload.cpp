@@ -3,6 +3,7 @@
 
 #include "appOptions.h"
 #include "appTexts.h"
+#include "commandText.h"
 #include "dirct.h"
 #include "fileSystem.h"
 #include "launchProgram.h"

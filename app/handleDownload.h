@@ -19,10 +19,4 @@ str notMoved(const str& file, const str& folder);
 str notAProgram(const str& file, const str& downloadFolder);
 str unpackTimedOut(const str& tempFolder);
 str setDownloadFolder();
-
-// A path that holds a blank, in double quotes, so that a command line cannot be read as naming
-// another program; others as they are.
-str quotedIfBlank(const str& path);
-// The text inside enclosing double quotes, or the text itself.
-str unquoted(const str& text);
 } // namespace handOff

@@ -23,6 +23,10 @@ public:
     int InstallSelf();
     int RemoveRegistration();
 
+    // Adds (install) or removes the Explorer verb "Brisk Install" for .exe and .zip files, under
+    // each extension's file class, or under the extension key when it has none. Returns true.
+    bool RegisterShellVerb(bool install);
+
     // Starts a program with the program's start-up settings; an empty application name lets the
     // command line name the program. Returns whether it started; *process is then its handle.
     bool LaunchProgram(str workingFolder, str commandLine, HANDLE* process, str applicationName);

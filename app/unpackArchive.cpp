@@ -3,6 +3,7 @@
 #include "mainApp.h"
 
 #include "appOptions.h"
+#include "commandText.h"
 #include "handleDownload.h"
 
 // The option is taken in lower case. "<path>" looks for pkunzip.exe along the search path; any
@@ -14,7 +15,7 @@ mainApp::unpackResult mainApp::UnpackArchive(const str& target, const str& tempF
         folder = "";
     else if (folder.length() > 0 && folder[folder.length() - 1] != '\\')
         folder += "\\";
-    str line = handOff::quotedIfBlank(folder + "pkunzip.exe") + " -d -o " + shortPathName(target);
+    str line = quotedIfBlank(folder + "pkunzip.exe") + " -d -o " + shortPathName(target);
 
     STARTUPINFOA startup = StartupInfo(0);
     PROCESS_INFORMATION created;

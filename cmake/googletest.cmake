@@ -11,4 +11,15 @@ function(brisk_add_gtests target)
     if(CMAKE_CROSSCOMPILING)
         set_tests_properties(${cases} PROPERTIES FIXTURES_REQUIRED wine)
     endif()
+    set(${target}_cases ${cases} PARENT_SCOPE)
+endfunction()
+
+# Cases of a test program (registered by brisk_add_gtests) whose names match pattern run one at
+# a time with each other: they share something of the prefix, such as a registry key.
+function(brisk_lock_gtests target pattern lock)
+    foreach(case ${${target}_cases})
+        if(case MATCHES "${pattern}")
+            set_tests_properties(${case} PROPERTIES RESOURCE_LOCK ${lock})
+        endif()
+    endforeach()
 endfunction()
