@@ -1,0 +1,8 @@
+// CreateShortcut: a shell link (.lnk) to a program, written through the shell's link object.
+#pragma once
+
+#include <windows.h>
+
+// Writes the shortcut file linkPath (at most 259 characters) to target with a description.
+// Returns the COM result of the last step: that of saving the file, or of the step that failed.
+HRESULT CreateShortcut(const char* target, const char* linkPath, const char* description);
