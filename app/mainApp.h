@@ -26,6 +26,10 @@ public:
     // Adds (install) or removes the Explorer verb "Brisk Install" for .exe and .zip files, under
     // each extension's file class, or under the extension key when it has none. Returns true.
     bool RegisterShellVerb(bool install);
+    // Makes the program the browser's helper for the five program MIME types (install), taking a
+    // Symantec scanner that was the helper before into the "Anti-virus scanner" option (not
+    // saved here); or empties the five helper values.
+    void RegisterViewers(bool install);
 
     // Starts a program with the program's start-up settings; an empty application name lets the
     // command line name the program. Returns whether it started; *process is then its handle.
