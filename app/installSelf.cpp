@@ -1,5 +1,64 @@
-// InstallSelf: the program installs itself from its distribution.
+// InstallSelf: the program installs itself from its distribution (setup.exe, readme.txt and
+// bwcc32.dll), registers itself and writes its uninstall entry.
+#include "appTexts.h"
+#include "commandText.h"
+#include "fileSystem.h"
+#include "inputDlg.h"
 #include "mainApp.h"
+#include "path.h"
+#include "registry.h"
+#include "shortcut.h"
 
-// Not built yet: self-installation arrives with its own change and does nothing until then.
-int mainApp::InstallSelf() { return 1; }
+namespace {
+const char defaultFolder[] = "C:\\Program Files\\Brisk Download";
+const char* const companionFiles[] = {"readme.txt", "bwcc32.dll"};
+
+void writeUninstallValue(const char* name, const str& value) {
+    str key = str(appTexts::uninstallKeyPrefix) + appTexts::productName;
+    WriteRegistry(HKEY_LOCAL_MACHINE, key, name, REG_SZ, (const char*)value, 0);
+}
+} // namespace
+
+int mainApp::InstallSelf() {
+    const str product(appTexts::productName);
+    if (MsgBox(product + " is a Netscape Navigator plug-in that makes downloading programs a snap.\n\nInstall " +
+                   product + "?",
+               MB_YESNO | MB_ICONQUESTION, VersionCaption(), nullptr) != IDYES)
+        return 1;
+
+    str folder(defaultFolder);
+    inputDlg ask(nullptr);
+    ask.caption = product;
+    ask.prompt = "Install " + product + " in the following folder:";
+    ask.text = &folder;
+    // A folder shorter than a drive root cannot be created: the installation ends quietly.
+    if (ask.Execute() != IDOK || folder.length() < 3)
+        return 1;
+
+    CreateDir(folder);
+    installedPath = folder + "\\" + product + ".exe";
+    CopyFileA(modulePath, installedPath, FALSE);
+    prefs->fileName = DirOf(shortPathName(installedPath)) + "\\" + FileOf(prefs->fileName);
+    str source = DirOf(modulePath);
+    for (const char* name : companionFiles)
+        CopyFileA(source + "\\" + name, folder + "\\" + name, FALSE);
+
+    // The shortcut cannot be saved into a folder that is not there, which would lose it quietly.
+    str programs = WindowsDir() + "\\Start Menu\\Programs";
+    CreateDir(programs);
+    CreateShortcut(installedPath, programs + "\\" + product + ".lnk", product);
+    RegisterViewers(true);
+    RegisterShellVerb(true);
+    ShowOptions();
+
+    // Windows runs the uninstall command itself: a path with a blank is quoted.
+    writeUninstallValue("DisplayName", VersionCaption());
+    writeUninstallValue("UninstallString", quotedIfBlank(installedPath) + " /" + appTexts::uninstallWord);
+
+    MsgBox(product + " is now installed.\n\nIf you have Netscape Navigator open, close it and restart it for the "
+                     "changes to take effect.\n\nFrom now on, whenever you download a program in Netscape "
+                     "Navigator, " +
+               product + " will activate automatically.",
+           MB_ICONINFORMATION, VersionCaption(), nullptr);
+    return 1;
+}

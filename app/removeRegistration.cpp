@@ -1,5 +1,11 @@
-// RemoveRegistration: uninstallation removes the program's registry entries.
+// RemoveRegistration: uninstallation takes the program out of the browser, the Explorer shell
+// and the list of installed software. The files, the shortcut and the options stay.
+#include "appTexts.h"
 #include "mainApp.h"
 
-// Not built yet: the removal arrives with the registrations and does nothing until then.
-int mainApp::RemoveRegistration() { return 1; }
+int mainApp::RemoveRegistration() {
+    RegisterViewers(false);
+    RegisterShellVerb(false);
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, str(appTexts::uninstallKeyPrefix) + appTexts::productName);
+    return 1;
+}

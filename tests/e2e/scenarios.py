@@ -163,8 +163,13 @@ def uninstall_other_case(p):
     options_dialog_then(p)
 
 
+INSTALL_QUESTION = ("Brisk Download is a Netscape Navigator plug-in that makes downloading programs a snap."
+                    "\n\nInstall Brisk Download?")
+
+
 def setup_in_capitals(p):
-    p.start("")  # SETUP.EXE without arguments installs itself, which shows no Options dialog
+    p.start("")  # SETUP.EXE without arguments installs itself: first it asks
+    expect(p.robot.box(ASK, IDNO) == INSTALL_QUESTION, "the install question")
     p.finished()
     expect(p.ini() is None, "nothing written")
 
@@ -516,11 +521,122 @@ def failed_move_into_the_temporary_folder_stops(p):
     expect(log_of(p.path("util", "pkunzip.exe")) is None, "pkunzip ran on a file that is not there")
 
 
+# Self-installation and uninstallation, read back with Wine's reg and lnkinfo.
+
+INSTALLED = "Brisk Download Options"
+UNINSTALL_KEY = "HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Brisk Download"
+VIEWERS = "HKCU\\Software\\Netscape\\Netscape Navigator\\Viewers"
+
+
+def reg_query(key, value=None):
+    """The value's data as `wine reg query` prints it, or None when it is missing."""
+    args = ["wine", "reg", "query", key] + (["/v", value] if value is not None else ["/ve"])
+    done = subprocess.run(args, stdin=subprocess.DEVNULL, capture_output=True)
+    if done.returncode != 0:
+        return None
+    for line in done.stdout.decode("latin-1").replace("\r", "").splitlines():
+        parts = line.strip().split("    ")
+        if len(parts) >= 3 and parts[1].startswith("REG_"):
+            return parts[2] if len(parts) > 2 else ""
+        if len(parts) == 2 and parts[1].startswith("REG_"):
+            return ""
+    return None
+
+
+def drive_c(*parts):
+    return os.path.join(os.environ["WINEPREFIX"], "drive_c", *parts)
+
+
+def install_with_defaults_then_uninstall(p):
+    folder = drive_c("Program Files", "Brisk Download")
+    shutil.rmtree(folder, ignore_errors=True)
+    subprocess.run(["wine", "reg", "delete", UNINSTALL_KEY, "/f"], stdin=subprocess.DEVNULL, capture_output=True)
+    with open(p.path("readme.txt"), "w") as f:
+        f.write("readme")
+    r = p.robot
+    p.start("")
+    expect(r.box(ASK, IDYES) == INSTALL_QUESTION, "the install question")
+    expect(r.shown(PRODUCT), "the folder dialog did not appear")
+    expect(r("text", PRODUCT, 4091) == "Install Brisk Download in the following folder:", "the folder prompt")
+    expect(r("text", PRODUCT, 4090) == "C:\\Program Files\\Brisk Download", "the default folder")
+    r("click", PRODUCT, IDOK)
+    expect(r.shown(OPTIONS), "the Options dialog did not appear")
+    r("settext", OPTIONS, 80, "C:\\my downloads")
+    r("click", OPTIONS, IDOK)
+    done = r.box(ASK, IDOK)
+    expect(done.startswith("Brisk Download is now installed."), f"the last message: {done!r}")
+    p.finished()
+
+    for name in ("Brisk Download.exe", "readme.txt", "bwcc32.dll"):
+        expect(os.path.exists(os.path.join(folder, name)), f"{name} was not installed")
+    ini = configparser.ConfigParser(interpolation=None)
+    ini.optionxform = str
+    ini.read(os.path.join(folder, "Briskdl.ini"), encoding="latin-1")
+    expect(dict(ini[SECTION]) == {"Download folder": "C:\\my downloads"}, "the options went to the install folder")
+    expect(not os.path.exists(p.path("Briskdl.ini")), "the options were saved beside setup.exe")
+    link = drive_c("windows", "Start Menu", "Programs", "Brisk Download.lnk")
+    info = subprocess.run(["lnkinfo", link], capture_output=True, text=True).stdout
+    expect("Brisk Download.exe" in info and "Brisk Download" in info, f"the shortcut: {info}")
+    installed = '"C:\\Program Files\\Brisk Download\\Brisk Download.exe"'
+    expect(reg_query(UNINSTALL_KEY, "DisplayName") == "Brisk Download 96.6.20", "DisplayName")
+    expect(reg_query(UNINSTALL_KEY, "UninstallString") == installed + " /uninstall", "UninstallString")
+    expect(reg_query(VIEWERS, "application/zip") == installed, "the browser helper")
+
+    # The uninstall entry's command, as Windows would run it.
+    q = p.robot
+    program = Program(p.bin_dir, os.path.dirname(p.folder), "installed copy")
+    program.exe = os.path.join(folder, "Brisk Download.exe")
+    program.start("/uninstall")
+    expect(q.box(PRODUCT, IDYES) == "Uninstall Brisk Download?", "the uninstall question")
+    expect(q.box(PRODUCT, IDOK) == "Brisk Download has been uninstalled.", "the last message")
+    program.finished()
+    expect(reg_query(UNINSTALL_KEY, "DisplayName") is None, "the uninstall entry stayed")
+    expect(reg_query(VIEWERS, "application/zip") == "", "the browser helper stayed")
+    expect(reg_query(VIEWERS, "TYPE1") == "application/zip", "the type list went")
+    expect(os.path.exists(link) and os.path.exists(os.path.join(folder, "Brisk Download.exe")), "files went")
+    shutil.rmtree(folder, ignore_errors=True)
+
+
+def install_folder_as_typed(p):
+    folder = drive_c("bd2")
+    shutil.rmtree(folder, ignore_errors=True)
+    r = p.robot
+    p.start("")
+    r.box(ASK, IDYES)
+    expect(r.shown(PRODUCT), "the folder dialog did not appear")
+    r("settext", PRODUCT, 4090, "C:\\bd2\\")  # a final backslash is kept as typed
+    r("click", PRODUCT, IDOK)
+    expect(r.shown(OPTIONS), "the Options dialog did not appear")
+    r("click", OPTIONS, IDCANCEL)
+    r.box(ASK, IDOK)
+    p.finished()
+    expect(os.path.exists(os.path.join(folder, "Brisk Download.exe")), "not installed")
+    # Two backslashes before the file name; quoted, since the product name holds a blank.
+    expect(reg_query(UNINSTALL_KEY, "UninstallString") == '"C:\\bd2\\\\Brisk Download.exe" /uninstall',
+           f"UninstallString: {reg_query(UNINSTALL_KEY, 'UninstallString')!r}")
+    subprocess.run(["wine", "reg", "delete", UNINSTALL_KEY, "/f"], stdin=subprocess.DEVNULL, capture_output=True)
+    shutil.rmtree(folder, ignore_errors=True)
+
+
+def declining_installs_nothing(p):
+    subprocess.run(["wine", "reg", "delete", UNINSTALL_KEY, "/f"], stdin=subprocess.DEVNULL, capture_output=True)
+    p.start("")
+    p.robot.box(ASK, IDYES)
+    expect(p.robot.shown(PRODUCT), "the folder dialog did not appear")
+    p.robot("click", PRODUCT, IDCANCEL)
+    p.finished()
+    expect(reg_query(UNINSTALL_KEY, "DisplayName") is None, "an uninstall entry was written")
+    expect(p.ini() is None, "options were written")
+
+
 PROGRAM_NAMES = {
     "setup_in_capitals": "SETUP.EXE",
     "setup1_shows_options": "setup1.exe",
     "setup_old_shows_options": "setup.old.exe",
     "normal_with_setup_name": "setup.exe",
+    "install_with_defaults_then_uninstall": "setup.exe",
+    "install_folder_as_typed": "setup.exe",
+    "declining_installs_nothing": "Setup.exe",
 }
 
 
