@@ -26,18 +26,28 @@ int mainApp::InstallSelf() {
                MB_YESNO | MB_ICONQUESTION, VersionCaption(), nullptr) != IDYES)
         return 1;
 
+    // A folder shorter than a drive root cannot be created: the user is asked again.
     str folder(defaultFolder);
-    inputDlg ask(nullptr);
-    ask.caption = product;
-    ask.prompt = "Install " + product + " in the following folder:";
-    ask.text = &folder;
-    // A folder shorter than a drive root cannot be created: the installation ends quietly.
-    if (ask.Execute() != IDOK || folder.length() < 3)
-        return 1;
+    for (;;) {
+        inputDlg ask(nullptr);
+        ask.caption = product;
+        ask.prompt = "Install " + product + " in the following folder:";
+        ask.text = &folder;
+        if (ask.Execute() != IDOK)
+            return 1;
+        if (folder.length() >= 3)
+            break;
+        MsgBox("Please enter a full folder path, such as C:\\Program Files\\Brisk Download.", MB_ICONEXCLAMATION,
+               VersionCaption(), nullptr);
+    }
 
+    // Without the program in place, a shortcut and registrations would point at nothing.
     CreateDir(folder);
     installedPath = folder + "\\" + product + ".exe";
-    CopyFileA(modulePath, installedPath, FALSE);
+    if (!CopyFileA(modulePath, installedPath, FALSE)) {
+        MsgBox(product + " could not be copied to " + folder + ".", MB_ICONEXCLAMATION, VersionCaption(), nullptr);
+        return 1;
+    }
     prefs->fileName = DirOf(shortPathName(installedPath)) + "\\" + FileOf(prefs->fileName);
     str source = DirOf(modulePath);
     for (const char* name : companionFiles)

@@ -17,7 +17,7 @@ HRESULT CreateShortcut(const char* target, const char* linkPath, const char* des
             // A path that does not fit the buffer is refused rather than saved unterminated.
             WCHAR wide[MAX_PATH];
             if (MultiByteToWideChar(CP_ACP, 0, linkPath, -1, wide, MAX_PATH) == 0)
-                result = HRESULT_FROM_WIN32(GetLastError());
+                result = E_INVALIDARG;
             else
                 result = file->Save(wide, TRUE);
             file->Release();

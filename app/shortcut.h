@@ -4,5 +4,6 @@
 #include <windows.h>
 
 // Writes the shortcut file linkPath (at most 259 characters) to target with a description.
-// Returns the COM result of the last step: that of saving the file, or of the step that failed.
+// Returns the COM result of the last step: that of saving the file, or of the step that failed;
+// E_INVALIDARG, without saving, for a link path too long for MAX_PATH.
 HRESULT CreateShortcut(const char* target, const char* linkPath, const char* description);

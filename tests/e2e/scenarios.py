@@ -168,10 +168,12 @@ INSTALL_QUESTION = ("Brisk Download is a Netscape Navigator plug-in that makes d
 
 
 def setup_in_capitals(p):
+    subprocess.run(["wine", "reg", "delete", UNINSTALL_KEY, "/f"], stdin=subprocess.DEVNULL, capture_output=True)
     p.start("")  # SETUP.EXE without arguments installs itself: first it asks
     expect(p.robot.box(ASK, IDNO) == INSTALL_QUESTION, "the install question")
     p.finished()
     expect(p.ini() is None, "nothing written")
+    expect(reg_query(UNINSTALL_KEY, "DisplayName") is None, "an uninstall entry was written")
 
 
 def setup1_shows_options(p):
@@ -581,19 +583,24 @@ def install_with_defaults_then_uninstall(p):
     expect(reg_query(UNINSTALL_KEY, "DisplayName") == "Brisk Download 96.6.20", "DisplayName")
     expect(reg_query(UNINSTALL_KEY, "UninstallString") == installed + " /uninstall", "UninstallString")
     expect(reg_query(VIEWERS, "application/zip") == installed, "the browser helper")
+    exe_class = reg_query("HKCR\\.exe") or ".exe"
+    verb = f"HKCR\\{exe_class}\\shell\\Brisk Install\\command"
+    expect(reg_query(verb) == installed + " /run,%1", f"the verb: {reg_query(verb)!r}")
 
     # The uninstall entry's command, as Windows would run it.
     q = p.robot
     program = Program(p.bin_dir, os.path.dirname(p.folder), "installed copy")
     program.exe = os.path.join(folder, "Brisk Download.exe")
-    program.start("/uninstall")
-    expect(q.box(PRODUCT, IDYES) == "Uninstall Brisk Download?", "the uninstall question")
-    expect(q.box(PRODUCT, IDOK) == "Brisk Download has been uninstalled.", "the last message")
-    program.finished()
-    expect(reg_query(UNINSTALL_KEY, "DisplayName") is None, "the uninstall entry stayed")
-    expect(reg_query(VIEWERS, "application/zip") == "", "the browser helper stayed")
-    expect(reg_query(VIEWERS, "TYPE1") == "application/zip", "the type list went")
-    expect(os.path.exists(link) and os.path.exists(os.path.join(folder, "Brisk Download.exe")), "files went")
+    for _ in range(2):  # a second uninstallation leaves the same state
+        program.start("/uninstall")
+        expect(q.box(PRODUCT, IDYES) == "Uninstall Brisk Download?", "the uninstall question")
+        expect(q.box(PRODUCT, IDOK) == "Brisk Download has been uninstalled.", "the last message")
+        program.finished()
+        expect(reg_query(UNINSTALL_KEY, "DisplayName") is None, "the uninstall entry stayed")
+        expect(reg_query(VIEWERS, "application/zip") == "", "the browser helper stayed")
+        expect(reg_query(VIEWERS, "TYPE1") == "application/zip", "the type list went")
+        expect(reg_query(verb) is None, "the verb stayed")
+        expect(os.path.exists(link) and os.path.exists(os.path.join(folder, "Brisk Download.exe")), "files went")
     shutil.rmtree(folder, ignore_errors=True)
 
 
@@ -618,15 +625,43 @@ def install_folder_as_typed(p):
     shutil.rmtree(folder, ignore_errors=True)
 
 
-def declining_installs_nothing(p):
+def short_folder_is_asked_again_then_cancel(p):
     subprocess.run(["wine", "reg", "delete", UNINSTALL_KEY, "/f"], stdin=subprocess.DEVNULL, capture_output=True)
+    r = p.robot
     p.start("")
-    p.robot.box(ASK, IDYES)
-    expect(p.robot.shown(PRODUCT), "the folder dialog did not appear")
-    p.robot("click", PRODUCT, IDCANCEL)
+    r.box(ASK, IDYES)
+    expect(r.shown(PRODUCT), "the folder dialog did not appear")
+    r("settext", PRODUCT, 4090, "C:")
+    r("click", PRODUCT, IDOK)
+    told = r.box(ASK, IDOK)
+    expect(told == "Please enter a full folder path, such as C:\\Program Files\\Brisk Download.", f"{told!r}")
+    expect(r.shown(PRODUCT), "the folder dialog did not come again")
+    expect(r("text", PRODUCT, 4090) == "C:", "the folder as typed")
+    r("click", PRODUCT, IDCANCEL)
     p.finished()
     expect(reg_query(UNINSTALL_KEY, "DisplayName") is None, "an uninstall entry was written")
     expect(p.ini() is None, "options were written")
+
+
+def copy_failure_stops(p):
+    subprocess.run(["wine", "reg", "delete", UNINSTALL_KEY, "/f"], stdin=subprocess.DEVNULL, capture_output=True)
+    blocker = drive_c("blocked")
+    shutil.rmtree(blocker, ignore_errors=True)
+    with open(blocker, "w") as f:  # a file where the folder should be: nothing can go in it
+        f.write("x")
+    try:
+        r = p.robot
+        p.start("")
+        r.box(ASK, IDYES)
+        expect(r.shown(PRODUCT), "the folder dialog did not appear")
+        r("settext", PRODUCT, 4090, "C:\\blocked\\Brisk")
+        r("click", PRODUCT, IDOK)
+        told = r.box(ASK, IDOK)
+        expect(told == "Brisk Download could not be copied to C:\\blocked\\Brisk.", f"message: {told!r}")
+        p.finished()
+        expect(reg_query(UNINSTALL_KEY, "DisplayName") is None, "an uninstall entry was written")
+    finally:
+        os.remove(blocker)
 
 
 PROGRAM_NAMES = {
@@ -636,7 +671,8 @@ PROGRAM_NAMES = {
     "normal_with_setup_name": "setup.exe",
     "install_with_defaults_then_uninstall": "setup.exe",
     "install_folder_as_typed": "setup.exe",
-    "declining_installs_nothing": "Setup.exe",
+    "short_folder_is_asked_again_then_cancel": "Setup.exe",
+    "copy_failure_stops": "setup.exe",
 }
 
 

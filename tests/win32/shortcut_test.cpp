@@ -72,7 +72,7 @@ TEST_F(Shortcut, FailuresCreateNothing) {
     EXPECT_EQ(GetFileAttributesA(missing.c_str()), INVALID_FILE_ATTRIBUTES);
 
     std::string tooLong = folder + "\\" + std::string(300, 'n') + ".lnk";
-    EXPECT_LT(CreateShortcut("C:\\windows\\notepad.exe", tooLong.c_str(), "d"), 0);
+    EXPECT_EQ(CreateShortcut("C:\\windows\\notepad.exe", tooLong.c_str(), "d"), E_INVALIDARG);
 }
 
 } // namespace
