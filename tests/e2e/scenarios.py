@@ -539,7 +539,7 @@ def reg_query(key, value=None):
     for line in done.stdout.decode("latin-1").replace("\r", "").splitlines():
         parts = line.strip().split("    ")
         if len(parts) >= 3 and parts[1].startswith("REG_"):
-            return parts[2] if len(parts) > 2 else ""
+            return None if parts[2] == "(value not set)" else parts[2]
         if len(parts) == 2 and parts[1].startswith("REG_"):
             return ""
     return None
