@@ -35,8 +35,12 @@ int TApplication::MessageLoop() {
 }
 
 bool TApplication::EnableBWCC(bool on, unsigned language) {
-    if (!on || BWCCEnabled)
-        return BWCCEnabled = BWCCEnabled && on;
+    if (!on) {
+        BWCCEnabled = false;
+        return false;
+    }
+    if (BWCCEnabled)
+        return true;
     bwccModule = LoadLibraryA("BWCC32.DLL");
     if (!bwccModule)
         return false;
