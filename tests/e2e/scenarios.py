@@ -168,7 +168,7 @@ INSTALL_QUESTION = ("Brisk Download is a Netscape Navigator plug-in that makes d
 
 
 def setup_in_capitals(p):
-    subprocess.run(["wine", "reg", "delete", UNINSTALL_KEY, "/f"], stdin=subprocess.DEVNULL, capture_output=True)
+    forget_uninstall_entry()
     p.start("")  # SETUP.EXE without arguments installs itself: first it asks
     expect(p.robot.box(ASK, IDNO) == INSTALL_QUESTION, "the install question")
     p.finished()
@@ -545,6 +545,20 @@ def reg_query(key, value=None):
     return None
 
 
+def forget_uninstall_entry():
+    subprocess.run(["wine", "reg", "delete", UNINSTALL_KEY, "/f"], stdin=subprocess.DEVNULL, capture_output=True)
+
+
+def install_into(p, folder_text):
+    """Starts setup.exe, says Yes and confirms folder_text in the folder dialog."""
+    forget_uninstall_entry()
+    p.start("")
+    p.robot.box(ASK, IDYES)
+    expect(p.robot.shown(PRODUCT), "the folder dialog did not appear")
+    p.robot("settext", PRODUCT, 4090, folder_text)
+    p.robot("click", PRODUCT, IDOK)
+
+
 def drive_c(*parts):
     return os.path.join(os.environ["WINEPREFIX"], "drive_c", *parts)
 
@@ -552,7 +566,7 @@ def drive_c(*parts):
 def install_with_defaults_then_uninstall(p):
     folder = drive_c("Program Files", "Brisk Download")
     shutil.rmtree(folder, ignore_errors=True)
-    subprocess.run(["wine", "reg", "delete", UNINSTALL_KEY, "/f"], stdin=subprocess.DEVNULL, capture_output=True)
+    forget_uninstall_entry()
     with open(p.path("readme.txt"), "w") as f:
         f.write("readme")
     r = p.robot
@@ -608,11 +622,7 @@ def install_folder_as_typed(p):
     folder = drive_c("bd2")
     shutil.rmtree(folder, ignore_errors=True)
     r = p.robot
-    p.start("")
-    r.box(ASK, IDYES)
-    expect(r.shown(PRODUCT), "the folder dialog did not appear")
-    r("settext", PRODUCT, 4090, "C:\\bd2\\")  # a final backslash is kept as typed
-    r("click", PRODUCT, IDOK)
+    install_into(p, "C:\\bd2\\")  # a final backslash is kept as typed
     expect(r.shown(OPTIONS), "the Options dialog did not appear")
     r("click", OPTIONS, IDCANCEL)
     r.box(ASK, IDOK)
@@ -621,18 +631,13 @@ def install_folder_as_typed(p):
     # Two backslashes before the file name; quoted, since the product name holds a blank.
     expect(reg_query(UNINSTALL_KEY, "UninstallString") == '"C:\\bd2\\\\Brisk Download.exe" /uninstall',
            f"UninstallString: {reg_query(UNINSTALL_KEY, 'UninstallString')!r}")
-    subprocess.run(["wine", "reg", "delete", UNINSTALL_KEY, "/f"], stdin=subprocess.DEVNULL, capture_output=True)
+    forget_uninstall_entry()
     shutil.rmtree(folder, ignore_errors=True)
 
 
 def short_folder_is_asked_again_then_cancel(p):
-    subprocess.run(["wine", "reg", "delete", UNINSTALL_KEY, "/f"], stdin=subprocess.DEVNULL, capture_output=True)
     r = p.robot
-    p.start("")
-    r.box(ASK, IDYES)
-    expect(r.shown(PRODUCT), "the folder dialog did not appear")
-    r("settext", PRODUCT, 4090, "C:")
-    r("click", PRODUCT, IDOK)
+    install_into(p, "C:")
     told = r.box(ASK, IDOK)
     expect(told == "Please enter a full folder path, such as C:\\Program Files\\Brisk Download.", f"{told!r}")
     expect(r.shown(PRODUCT), "the folder dialog did not come again")
@@ -644,19 +649,13 @@ def short_folder_is_asked_again_then_cancel(p):
 
 
 def copy_failure_stops(p):
-    subprocess.run(["wine", "reg", "delete", UNINSTALL_KEY, "/f"], stdin=subprocess.DEVNULL, capture_output=True)
     blocker = drive_c("blocked")
     shutil.rmtree(blocker, ignore_errors=True)
     with open(blocker, "w") as f:  # a file where the folder should be: nothing can go in it
         f.write("x")
     try:
-        r = p.robot
-        p.start("")
-        r.box(ASK, IDYES)
-        expect(r.shown(PRODUCT), "the folder dialog did not appear")
-        r("settext", PRODUCT, 4090, "C:\\blocked\\Brisk")
-        r("click", PRODUCT, IDOK)
-        told = r.box(ASK, IDOK)
+        install_into(p, "C:\\blocked\\Brisk")
+        told = p.robot.box(ASK, IDOK)
         expect(told == "Brisk Download could not be copied to C:\\blocked\\Brisk.", f"message: {told!r}")
         p.finished()
         expect(reg_query(UNINSTALL_KEY, "DisplayName") is None, "an uninstall entry was written")

@@ -1,5 +1,6 @@
 // Tests of the modal dialogs, driven from a second thread by control id while they run: the
 // input dialog, radio groups out of screen order, and the preference dialog over a store.
+#include "casePath.h"
 #include "boxWatcher.h"
 #include "inputDlg.h"
 #include "prefDlg.h"
@@ -110,9 +111,7 @@ protected:
     std::string file;
 
     void SetUp() override {
-        char temp[MAX_PATH];
-        GetTempPathA(MAX_PATH, temp);
-        file = std::string(temp) + "kvprefdlg_" + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".ini";
+        file = casePath("kvprefdlg_") + ".ini";
         DeleteFileA(file.c_str());
         store.fileName = file.c_str();
     }

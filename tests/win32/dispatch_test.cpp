@@ -2,6 +2,7 @@
 // is given and which After-download choice is in force. With no usable download folder the
 // hand-off asks its question (when the choice says so) and then stops with a message.
 #include "appOptions.h"
+#include "casePath.h"
 #include "boxWatcher.h"
 #include "handleDownload.h"
 #include "mainApp.h"
@@ -44,9 +45,7 @@ const dispatchCase cases[] = {
 };
 
 TEST(Dispatch, HandOffFileAndChoice) {
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    std::string ini = std::string(temp) + "kvdispatch.ini";
+    std::string ini = casePath("kvdispatch_") + ".ini";
     for (const dispatchCase& c : cases) {
         SCOPED_TRACE(c.commandLine);
         DeleteFileA(ini.c_str());

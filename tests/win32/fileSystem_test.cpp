@@ -1,4 +1,5 @@
 // Tests of folder creation, the current folder and folder listings on real folders under Wine.
+#include "casePath.h"
 #include "dirct.h"
 #include "fileSystem.h"
 #include "path.h"
@@ -17,9 +18,7 @@ class Folder : public ::testing::Test {
 protected:
     std::string root, savedDir;
     void SetUp() override {
-        char temp[MAX_PATH];
-        GetTempPathA(MAX_PATH, temp);
-        root = std::string(temp) + "kvtest_" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        root = casePath("kvtest_");
         RemoveTree(root.c_str());
         ASSERT_TRUE(CreateDirectoryA(root.c_str(), nullptr));
         savedDir = std::string(CurrentDir());

@@ -1,4 +1,5 @@
 // Tests of LaunchProgram with the recording fixture: what the started program receives.
+#include "casePath.h"
 #include "mainApp.h"
 
 #include <gtest/gtest.h>
@@ -16,9 +17,7 @@ protected:
     static void SetUpTestSuite() { app = new mainApp("Brisk Download", GetModuleHandleA(nullptr), nullptr, "", 1); }
     static void TearDownTestSuite() { delete app; }
     void SetUp() override {
-        char temp[MAX_PATH];
-        GetTempPathA(MAX_PATH, temp);
-        folder = std::string(temp) + "kv launch " + ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        folder = casePath("kv launch ");
         CreateDirectoryA(folder.c_str(), nullptr);
         std::string self(app->moduleFileName(nullptr));
         recorder = folder + "\\recorder.exe";

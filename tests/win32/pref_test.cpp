@@ -1,5 +1,6 @@
 // Tests of the preference store on real profile files: when values are read, when they reach the
 // file, and what a failed write leaves.
+#include "casePath.h"
 #include "pref"
 #include "testApp.h"
 
@@ -23,9 +24,7 @@ protected:
     pref store{testApp(), items, 4, "Brisk Download", "Briskdl"};
 
     void SetUp() override {
-        char temp[MAX_PATH];
-        GetTempPathA(MAX_PATH, temp);
-        folder = std::string(temp) + "kvpref_" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        folder = casePath("kvpref_");
         CreateDirectoryA(folder.c_str(), nullptr);
         file = folder + "\\Briskdl.ini";
         DeleteFileA(file.c_str());

@@ -1,4 +1,5 @@
 // Tests of CreateShortcut: the .lnk file it writes, read back through the shell's link object.
+#include "casePath.h"
 #include "shortcut.h"
 
 #include <gtest/gtest.h>
@@ -15,9 +16,7 @@ class Shortcut : public ::testing::Test {
 protected:
     std::string folder, link;
     void SetUp() override {
-        char temp[MAX_PATH];
-        GetTempPathA(MAX_PATH, temp);
-        folder = std::string(temp) + "kvlink_" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        folder = casePath("kvlink_");
         CreateDirectoryA(folder.c_str(), nullptr);
         link = folder + "\\Brisk Download.lnk";
     }

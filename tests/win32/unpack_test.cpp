@@ -1,5 +1,6 @@
 // Tests of the unpack step: the pkunzip command for each form of its location, its start-up
 // settings, and the time limit, with the extractor fixture standing in for pkunzip.exe.
+#include "casePath.h"
 #include "appOptions.h"
 #include "mainApp.h"
 
@@ -24,9 +25,7 @@ protected:
     std::string temp, target;
     void SetUp() override {
         app = new mainApp("Brisk Download", GetModuleHandleA(nullptr), nullptr, "", SW_SHOW);
-        char t[MAX_PATH];
-        GetTempPathA(MAX_PATH, t);
-        temp = std::string(t) + "kvunpack_" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        temp = casePath("kvunpack_");
         CreateDirectoryA(temp.c_str(), nullptr);
         target = temp + "\\tool.zip";
         std::ofstream(target) << "not really an archive";
