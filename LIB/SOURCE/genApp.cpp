@@ -3,10 +3,14 @@
 
 #include "bwcc.h"
 #include "msgBox.h"
+#include "TWindow.h"
 #include "path.h"
+#include "pref"
+#include "winPosition.h"
 
 namespace {
 const int pathBuffer = 2048;
+const int mainPositionItem = 1012;
 } // namespace
 
 genApp::genApp(const char* name, HINSTANCE instance, HINSTANCE prevInstance, const char* cmdLine, int cmdShow)
@@ -18,7 +22,43 @@ genApp::genApp(const char* name, HINSTANCE instance, HINSTANCE prevInstance, con
     EnableBWCC(true, LANG_ENGLISH);
 }
 
-genApp::~genApp() {}
+genApp::~genApp() {
+    // A main window left over saves its position while the members it reaches still exist.
+    delete MainWindow;
+    MainWindow = nullptr;
+}
+
+int genApp::Run() { return runWith("bwcc32.dll"); }
+
+int genApp::runWith(const char* library) {
+    HMODULE module = LoadLibraryA(library);
+    if (!module) {
+        MsgBox(str(300, "Error %i loading %.200s library.", (int)(INT_PTR)module, library), 48, Name, nullptr);
+        return 1;
+    }
+    int status = TApplication::Run();
+    resources.clear();
+    FreeLibrary(module);
+    if (prefs)
+        prefs->saveAll();
+    return status;
+}
+
+void genApp::InitInstance() {
+    if (prefItem* position = prefs ? prefs->findItem(mainPositionItem) : nullptr)
+        if (PositionMaximised(position->getText()))
+            showCommand = SW_SHOWMAXIMIZED;
+    TApplication::InitInstance();
+    HAccTable = LoadAcceleratorsA(hInstance, "accCommands");
+}
+
+const char* genApp::ErrorText(int code) {
+    static const char* const texts[] = {"Invalid child", "Invalid client", "Invalid main window", "Invalid module",
+                                        "Invalid window", "System Memory Is Low! Please Close One or More Windows."};
+    return code <= -1 && code >= -6 ? texts[-code - 1] : "?";
+}
+
+void genApp::Error(int code) { MsgBox(ErrorText(code), MB_ICONHAND, Name, nullptr); }
 
 int genApp::MsgBox(const str& text, unsigned style, const str& caption, HWND owner) {
     return ::MsgBox(text, style, caption, owner);

@@ -19,6 +19,18 @@ public:
     genApp(const char* name, HINSTANCE instance, HINSTANCE prevInstance, const char* cmdLine, int cmdShow);
     ~genApp() override;
 
+    // The default run for programs that keep a main window: loads the custom-control library
+    // (a box "Error 0 loading bwcc32.dll library." and 1 when it cannot), runs the message loop,
+    // releases resources and the library, and saves the preferences. Returns the status word.
+    int Run() override;
+    // Maximises the main window when item 1012's fifth word is a number other than 0, makes and
+    // shows the main window, and loads the accelerator table "accCommands".
+    void InitInstance() override;
+    // Shows the text of a framework error code.
+    void Error(int code) override;
+    // "Invalid child" for -1 ... "System Memory Is Low! ..." for -6, else "?".
+    static const char* ErrorText(int code);
+
     int MsgBox(const str& text, unsigned style, const str& caption, HWND owner);
 
     str moduleFileName(HMODULE module);     // null: the program's own file
@@ -39,4 +51,8 @@ public:
     str statusText;
     char closing[2];
     resrcs resources;    // released after the default run's message loop
+
+protected:
+    // The default run with the custom-control library of the given name.
+    int runWith(const char* library);
 };

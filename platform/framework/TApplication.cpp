@@ -1,16 +1,19 @@
 // TApplication: start-up data, the message loop and the custom-control support.
 #include "TApplication.h"
 
+#include "TWindow.h"
+
 TApplication::TApplication(const char* name, HINSTANCE instance, HINSTANCE prevInstance, const char* cmdLine,
                            int cmdShow)
     : Name(name), hInstance(instance), hPrevInstance(prevInstance), lpCmdLine(cmdLine), showCommand(cmdShow),
-      HAccTable(nullptr), Status(0), BWCCEnabled(false), bwccModule(nullptr) {
+      HAccTable(nullptr), MainWindow(nullptr), Status(0), BWCCEnabled(false), bwccModule(nullptr) {
     current = this;
 }
 
 TApplication* TApplication::current = nullptr;
 
 TApplication::~TApplication() {
+    delete MainWindow;
     if (current == this)
         current = nullptr;
     if (bwccModule)
@@ -19,13 +22,29 @@ TApplication::~TApplication() {
 
 int TApplication::Run() {
     InitInstance();
-    MessageLoop();
+    if (Status == 0)
+        MessageLoop();
     return Status;
+}
+
+void TApplication::InitInstance() {
+    InitMainWindow();
+    if (!MainWindow || !MainWindow->Create()) {
+        delete MainWindow;
+        MainWindow = nullptr;
+        Status = EM_INVALIDMAINWINDOW;
+        Error(Status);
+        return;
+    }
+    ShowWindow(MainWindow->HWindow, showCommand);
+    UpdateWindow(MainWindow->HWindow);
 }
 
 int TApplication::MessageLoop() {
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (MainWindow && MainWindow->PreProcessMsg(msg))
+            continue;
         if (HAccTable && msg.hwnd && TranslateAcceleratorA(GetAncestor(msg.hwnd, GA_ROOT), HAccTable, &msg))
             continue;
         TranslateMessage(&msg);

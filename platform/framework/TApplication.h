@@ -3,20 +3,37 @@
 
 #include <windows.h>
 
+class TWindow;
+
+// Error codes that the framework hands to Error.
+enum {
+    EM_INVALIDCHILD = -1,
+    EM_INVALIDCLIENT = -2,
+    EM_INVALIDMAINWINDOW = -3,
+    EM_INVALIDMODULE = -4,
+    EM_INVALIDWINDOW = -5,
+    EM_OUTOFMEMORY = -6,
+};
+
 class TApplication {
 public:
     TApplication(const char* name, HINSTANCE instance, HINSTANCE prevInstance, const char* cmdLine,
                  int cmdShow);
     virtual ~TApplication();
 
-    // The default run: InitInstance, then the message loop; returns the status word.
+    // The default run: InitInstance, then, unless that failed, the message loop until the main
+    // window has gone; returns the status word.
     virtual int Run();
-    // The per-instance start that the run performs before its loop.
-    virtual void InitInstance() {}
+    // The per-instance start: InitMainWindow, then the main window is created and shown with
+    // showCommand. When it cannot be made, Status and Error get EM_INVALIDMAINWINDOW.
+    virtual void InitInstance();
+    // Makes the main window object (with new) and keeps it in MainWindow; the default makes none.
+    virtual void InitMainWindow() {}
     // The framework's error hook, given a negative error code.
     virtual void Error(int code) { (void)code; }
 
-    // Pumps messages through the accelerator table until WM_QUIT; returns its exit code.
+    // Pumps messages through the main window's own translation and the accelerator table until
+    // WM_QUIT; returns its exit code.
     int MessageLoop();
 
     // The application object of this process, or null before it is made.
@@ -32,6 +49,7 @@ public:
     const char* lpCmdLine;
     int showCommand;
     HACCEL HAccTable;
+    TWindow* MainWindow; // cleared when the main window object ends
     int Status;
     bool BWCCEnabled;
 

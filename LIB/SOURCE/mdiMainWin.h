@@ -1,0 +1,21 @@
+// mdiMainWin: the library's multiple-document main window, whose close check records the
+// maximised state for the saved position.
+#pragma once
+
+#include "TMDIFrame.h"
+#include "mdiMainWinX.h"
+#include "vec"
+
+class mdiMainWin : public TMDIFrame, public mdiMainWinX {
+public:
+    mdiMainWin(const char* title, HMENU menu);
+
+    // Records the maximised state, then, with the closing flags set and the wait cursor shown,
+    // asks the framework's close check; a refusal restores the cursor and clears the flags.
+    bool CanClose() override;
+
+    arr<str> texts; // for the program's use
+
+protected:
+    TMDIClient* InitClientWindow() override; // an mdiClientWin
+};

@@ -1,0 +1,23 @@
+// TMDIClient: the client area of a multiple-document frame, a window of the system class
+// MDICLIENT that holds the child windows and arranges them.
+#pragma once
+
+#include "TWindow.h"
+
+class TMDIClient : public TWindow {
+public:
+    explicit TMDIClient(TWindow* frame);
+
+    virtual void TileChildren();    // side by side, by WM_MDITILE
+    virtual void CascadeChildren(); // WM_MDICASCADE
+    virtual void ArrangeIcons();    // WM_MDIICONARRANGE
+    // Closes every child whose close check agrees; returns whether all of them went.
+    virtual bool CloseChildren();
+    // Whether every child's close check agrees.
+    bool ChildrenCanClose();
+    HWND ActiveChild(); // WM_MDIGETACTIVE
+
+protected:
+    const char* ClassName() override { return "MDICLIENT"; }
+    HWND CreateHandle(HWND parentWindow) override;
+};
