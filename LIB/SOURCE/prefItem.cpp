@@ -8,6 +8,7 @@
 
 namespace {
 const int readBuffer = 1000;
+const int longestValue = 1 << 20;
 } // namespace
 
 prefItem::prefItem(int id, const char* name, const char* defaultText, int control)
@@ -18,14 +19,20 @@ prefItem::prefItem(int id, const char* name, int control, int defaultNumber, int
     : id(id), name(name), owner(nullptr), value(str(defaultNumber)), defaultValue(str(defaultNumber)), dirty(0),
       unread(1), kind(kind), control(control), assigned(0) {}
 
-// The buffer holds 999 characters and the terminator: a longer value is cut, never overflows.
+// The buffer starts at 1000 characters and grows while the value fills it, so that a long value
+// is read whole (up to a megabyte) and a later write cannot cut what the file holds.
 void prefItem::readProfile() {
     if (!unread)
         return;
-    str buffer(readBuffer, '\0');
-    GetPrivateProfileStringA(owner->section, name, value ? (const char*)value : "", buffer, readBuffer,
-                             owner->fileName);
-    stored = str((const char*)buffer);
+    for (int size = readBuffer;; size *= 2) {
+        str buffer(size, '\0');
+        DWORD n = GetPrivateProfileStringA(owner->section, name, value ? (const char*)value : "", buffer, size,
+                                           owner->fileName);
+        if ((int)n < size - 1 || size >= longestValue) {
+            stored = str((const char*)buffer);
+            break;
+        }
+    }
     if (!assigned)
         value = stored;
     unread = 0;

@@ -1,6 +1,13 @@
 // str: the library's string value, one owned zero-terminated 8-bit text; null differs from "".
 #pragma once
 
+// The formatted constructor's arguments are checked like printf's (mingw's is the GNU one).
+#if defined(__clang__)
+#define STR_PRINTF_CHECK(f, a) __attribute__((format(printf, f, a)))
+#else
+#define STR_PRINTF_CHECK(f, a) __attribute__((format(gnu_printf, f, a)))
+#endif
+
 // A str owns its array alone: every construction, copy and assignment allocates a fresh one, and
 // the destructor frees it. A null string (no array) acts as an empty operand in concatenation.
 // The string converts to a pointer to its characters (null for a null string), so it can be handed
@@ -17,7 +24,7 @@ public:
     explicit str(double value);         // "%g"
     str(int n, char c);                 // n copies of c
     // Formats into an array of n+1 zero bytes; a longer result is cut to n characters.
-    str(int n, const char* format, ...) __attribute__((format(gnu_printf, 3, 4)));
+    str(int n, const char* format, ...) STR_PRINTF_CHECK(3, 4);
     ~str();
 
     str& operator=(const str& other);   // safe for self-assignment

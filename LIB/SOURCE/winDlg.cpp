@@ -63,8 +63,12 @@ void winDlg::TransferRadio(int first, int count, int& value, int direction) {
 HWND winDlg::Item(int id) { return GetDlgItem(HWindow, id); }
 
 str winDlg::ItemText(int id) {
-    str buffer(itemTextBuffer, '\0');
-    GetDlgItemTextA(HWindow, id, buffer, itemTextBuffer);
+    // The whole text: a value cut here would be written back cut when the dialog is confirmed.
+    int size = GetWindowTextLengthA(Item(id)) + 1;
+    if (size < itemTextBuffer)
+        size = itemTextBuffer;
+    str buffer(size, '\0');
+    GetDlgItemTextA(HWindow, id, buffer, size);
     return str((const char*)buffer);
 }
 

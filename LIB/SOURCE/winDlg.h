@@ -22,7 +22,7 @@ public:
     void SetRadio(int first, int count, int index);
     void TransferRadio(int first, int count, int& value, int direction);
     HWND Item(int id);                       // null when the template has no such control
-    str ItemText(int id);                    // at most 499 characters
+    str ItemText(int id);                    // the whole text; "" when there is no such control
     void SetItemText(int id, const str& text);
     // A message box owned by the dialog; an empty caption gives the application's name.
     int DlgMessage(const str& text, unsigned type, const str& caption);

@@ -83,7 +83,7 @@ TEST_F(InputDialog, EmptyFieldsAndEmptyAnswer) {
     EXPECT_STREQ(answer, "");
 }
 
-TEST_F(InputDialog, LongTextReadsBackCut) {
+TEST_F(InputDialog, LongTextReadsBackWhole) {
     str answer("");
     inputDlg dlg(nullptr);
     dlg.caption = "Long";
@@ -94,7 +94,7 @@ TEST_F(InputDialog, LongTextReadsBackCut) {
         click(w, IDOK);
     });
     EXPECT_EQ(dlg.Execute(), IDOK);
-    EXPECT_EQ(std::string(answer), std::string(499, 'p'));
+    EXPECT_EQ(std::string(answer), typed);
 }
 
 // The preference dialog over a store whose file is in a temporary folder.
@@ -161,6 +161,17 @@ TEST_F(PrefDialog, OkMarksOnlyChangedItems) {
     EXPECT_EQ(items[0].dirty, 1);
     EXPECT_EQ(dirtyCount(), 1);
     EXPECT_STREQ(items[4].value, "n"); // its control is missing: untouched
+}
+
+TEST_F(PrefDialog, LongValueSurvivesOk) {
+    std::string longValue(5000, 'f');
+    ASSERT_TRUE(WritePrivateProfileStringA("Brisk Download", "Download folder", longValue.c_str(), file.c_str()));
+    run([&](HWND w) { click(w, IDOK); });
+    EXPECT_EQ(dirtyCount(), 0); // read whole and shown whole: nothing changed
+    EXPECT_TRUE(store.saveAll());
+    char back[6000] = "";
+    GetPrivateProfileStringA("Brisk Download", "Download folder", "", back, sizeof back, file.c_str());
+    EXPECT_EQ(std::string(back), longValue);
 }
 
 TEST_F(PrefDialog, SecondButtonOnScreenStoresTwo) {

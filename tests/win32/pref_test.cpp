@@ -118,10 +118,34 @@ TEST_F(Store, ConversionsAndReset) {
     EXPECT_EQ(pos->dirty, 1);
 }
 
-TEST_F(Store, LongValuesAreCutByTheReadBuffer) {
-    std::string longValue(1500, 'v');
+TEST_F(Store, LongAndBinaryValuesAreReadWhole) {
+    std::string longValue(5000, 'v');
     put("Download folder", longValue.c_str());
-    EXPECT_EQ(std::string(store.findItem(0)->getText()), std::string(999, 'v'));
+    EXPECT_EQ(std::string(store.findItem(0)->getText()), longValue);
+    EXPECT_TRUE(store.saveAll());
+    EXPECT_NE(contents().find(longValue), std::string::npos); // unchanged, so not rewritten
+
+    // Bytes of every value but 0, CR and LF come back as they stand.
+    std::string binary;
+    for (int c = 1; c < 256; ++c)
+        if (c != '\r' && c != '\n')
+            binary += (char)c;
+    binary = "x" + binary + "x"; // the reader strips blanks at the ends
+    put("Pos", binary.c_str());
+    EXPECT_EQ(std::string(store.findItem(1012)->getText()), binary);
+}
+
+TEST_F(Store, FileWithoutSectionHeaderGivesDefaults) {
+    {
+        std::ofstream out(file, std::ios::binary);
+        out << "Download folder=C:\\elsewhere\r\nAfter download=2\r\n";
+    }
+    EXPECT_STREQ(store.findItem(0)->getText(), "C:\\downloaded files");
+    EXPECT_EQ(store.findItem(2)->getInt(), 1);
+    store.findItem(2)->setInt(0);
+    EXPECT_TRUE(store.saveAll()); // the section is added; the lines before it stay
+    EXPECT_NE(contents().find("Download folder=C:\\elsewhere"), std::string::npos);
+    EXPECT_NE(contents().find("[Brisk Download]"), std::string::npos);
 }
 
 TEST_F(Store, FailedWriteKeepsTheChange) {
