@@ -14,7 +14,13 @@ STARTUPINFOA StartupInfo(DWORD flags) {
 }
 
 // The callee gets its own writable copy of the command line. The thread handle is not needed.
+// A working folder too long to be a current directory (it must leave room for a backslash within
+// MAX_PATH) fails the start as Windows fails it; under Wine such a start can break the process.
 bool mainApp::LaunchProgram(str workingFolder, str commandLine, HANDLE* process, str applicationName) {
+    if (workingFolder.length() > MAX_PATH - 2) {
+        SetLastError(ERROR_FILENAME_EXCED_RANGE);
+        return false;
+    }
     STARTUPINFOA startup = StartupInfo(STARTF_FORCEONFEEDBACK);
     PROCESS_INFORMATION created;
     ZeroMemory(&created, sizeof created);

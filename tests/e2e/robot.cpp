@@ -2,6 +2,7 @@
 // and for showing the program on a machine without a screen.
 //   robot run PROGRAM HEX        start PROGRAM with the command line whose bytes HEX spells
 //                                (nothing for none), wait for it, exit with its exit status
+//   robot runfile PROGRAM FILE   the same with the command line that FILE holds
 //   robot wait TITLE [MS]        wait until a top-level window TITLE is shown (a dialog is then
 //                                initialised); print its class
 //   robot gone TITLE [MS]        wait until no window TITLE is shown
@@ -47,9 +48,28 @@ std::string fromHex(const char* hex) {
     return bytes;
 }
 
-int run(const char* program, const char* hex) {
+// A control's whole text. WM_GETTEXT itself: GetWindowText does not ask a control of another
+// process.
+std::string textOf(HWND control) {
+    std::string text((size_t)SendMessageA(control, WM_GETTEXTLENGTH, 0, 0) + 1, '\0');
+    SendMessageA(control, WM_GETTEXT, text.size(), (LPARAM)&text[0]);
+    return text.c_str();
+}
+
+// The bytes of a file, for command lines longer than the robot's own could carry.
+std::string fileBytes(const char* path) {
+    std::string bytes;
+    if (FILE* f = fopen(path, "rb")) {
+        char buffer[4096];
+        for (size_t n; (n = fread(buffer, 1, sizeof buffer, f)) > 0;)
+            bytes.append(buffer, n);
+        fclose(f);
+    }
+    return bytes;
+}
+
+int run(const char* program, const std::string& args) {
     std::string line = std::string("\"") + program + "\"";
-    std::string args = fromHex(hex);
     if (!args.empty())
         line += " " + args;
     STARTUPINFOA si = {};
@@ -102,7 +122,9 @@ int main(int argc, char** argv) {
         return 2;
     std::string verb = argv[1];
     if (verb == "run" && argc >= 3)
-        return run(argv[2], argc >= 4 ? argv[3] : "");
+        return run(argv[2], fromHex(argc >= 4 ? argv[3] : ""));
+    if (verb == "runfile" && argc >= 4)
+        return run(argv[2], fileBytes(argv[3]));
     if (verb == "list") {
         EnumWindows(listOne, 0);
         return 0;
@@ -127,9 +149,7 @@ int main(int argc, char** argv) {
     if (verb == "answer") {
         if (int r = control(argc, argv, window, item))
             return r;
-        char text[4000] = "";
-        SendMessageA(GetDlgItem(window, 0xFFFF), WM_GETTEXT, sizeof text, (LPARAM)text);
-        printf("%s", text);
+        printf("%s", textOf(GetDlgItem(window, 0xFFFF)).c_str());
         SendMessageA(item, BM_CLICK, 0, 0);
         for (DWORD start = GetTickCount(); IsWindow(window) && GetTickCount() - start < (DWORD)defaultWait;)
             Sleep(20);
@@ -138,10 +158,7 @@ int main(int argc, char** argv) {
     if (verb == "text") {
         if (int r = control(argc, argv, window, item))
             return r;
-        char text[4000] = "";
-        // WM_GETTEXT itself: GetWindowText does not ask a control of another process.
-        SendMessageA(item, WM_GETTEXT, sizeof text, (LPARAM)text);
-        printf("%s", text);
+        printf("%s", textOf(item).c_str());
         return 0;
     }
     if (verb == "settext" && argc >= 5) {

@@ -60,6 +60,16 @@ TEST_F(Launch, FailedStartReturnsFalse) {
     HANDLE process = (HANDLE)1;
     EXPECT_FALSE(app->LaunchProgram(folder.c_str(), "C:\\no such program.exe", &process, str()));
     EXPECT_FALSE(app->LaunchProgram(folder.c_str(), "x", &process, "C:\\missing.exe"));
+
+    // A working folder beyond MAX_PATH: refused before the platform call, which under Wine
+    // corrupts the heap when an application name is given.
+    std::string deep = "C:\\" + std::string(300, 'd');
+    SetLastError(0);
+    EXPECT_FALSE(app->LaunchProgram(deep.c_str(), recorder.c_str(), &process, recorder.c_str()));
+    EXPECT_EQ(GetLastError(), (DWORD)ERROR_FILENAME_EXCED_RANGE);
+    std::string longest = "C:\\" + std::string(MAX_PATH - 5, 'd'); // 257 characters: allowed to try
+    EXPECT_FALSE(app->LaunchProgram(longest.c_str(), recorder.c_str(), &process, str()));
+    EXPECT_NE(GetLastError(), (DWORD)ERROR_FILENAME_EXCED_RANGE);
 }
 
 } // namespace

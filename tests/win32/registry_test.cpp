@@ -67,6 +67,15 @@ TEST_F(Registry, ValuesWithoutTerminatorOrTextEndTerminated) {
     EXPECT_EQ(back, number);
 }
 
+TEST_F(Registry, SixtyFourKilobyteTextIsReadWhole) {
+    std::string big(65536, 'r');
+    ASSERT_EQ(WriteRegistry(HKEY_CURRENT_USER, testKey, "big", REG_SZ, big.c_str(), 0), 1);
+    str out;
+    EXPECT_EQ(ReadRegistry(HKEY_CURRENT_USER, testKey, "big", out), 0);
+    EXPECT_EQ(out.length(), 65536);
+    EXPECT_EQ(std::string(out), big);
+}
+
 TEST_F(Registry, WriteFailureReportsZero) {
     EXPECT_EQ(WriteRegistry((HKEY)(ULONG_PTR)0x1234, "x", "v", REG_SZ, "t", 0), 0);
 }
