@@ -37,12 +37,17 @@ str::str() : s(nullptr) {}
 
 str::str(const char* text) : s(text ? copyOf(text, strlen(text)) : nullptr) {}
 
-// The count never reaches past the terminator, whatever the caller passes.
+// The count never reaches past the terminator, whatever the caller passes; only the first n
+// characters are looked at, so taking a piece of a long text costs the piece, not the text.
 str::str(const char* text, int n) : s(nullptr) {
     if (!text)
         return;
-    size_t len = strlen(text);
-    s = copyOf(text, n < 0 || (size_t)n > len ? len : (size_t)n);
+    if (n < 0) {
+        s = copyOf(text, strlen(text));
+        return;
+    }
+    const void* end = memchr(text, 0, (size_t)n);
+    s = copyOf(text, end ? (size_t)((const char*)end - text) : (size_t)n);
 }
 
 str::str(const str& other) : str(other.s) {}

@@ -78,6 +78,10 @@ void strs::print(FILE* stream) {
 
 // Sorting moves element pointers between the nodes; the nodes themselves stay in place.
 void strs::sort(int (*compare)(const str&, const str&)) {
+    if (compare == compareStr) {
+        sortByText();
+        return;
+    }
     std::vector<str*> entries;
     entries.reserve(count);
     for (node* n = first; n; n = n->next)
@@ -87,6 +91,23 @@ void strs::sort(int (*compare)(const str&, const str&)) {
     size_t i = 0;
     for (node* n = first; n; n = n->next)
         n->element = entries[i++];
+}
+
+// The default order with each entry's characters taken out beside it, so that a comparison
+// reads the two texts and nothing else: the same order as compareStr gives.
+void strs::sortByText() {
+    struct keyed {
+        std::string_view text; // compared byte by byte as unsigned, as strcmp compares
+        str* entry;
+    };
+    std::vector<keyed> entries;
+    entries.reserve(count);
+    for (node* n = first; n; n = n->next)
+        entries.push_back(keyed{std::string_view(n->element->isNull() ? "" : (const char*)*n->element), n->element});
+    std::stable_sort(entries.begin(), entries.end(), [](const keyed& a, const keyed& b) { return a.text < b.text; });
+    size_t i = 0;
+    for (node* n = first; n; n = n->next)
+        n->element = entries[i++].entry;
 }
 
 // Measures first and copies once, so joining many lines stays linear.

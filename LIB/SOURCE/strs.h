@@ -40,5 +40,6 @@ public:
     strs withoutBlankTail();             // without the final run of blank entries
 
 private:
+    void sortByText();
     void wrap(int width, const char* text);
 };

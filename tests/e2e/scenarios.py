@@ -660,6 +660,32 @@ def nearly_full_drive(p):
         subprocess.run(["umount", mount], capture_output=True)
 
 
+def navw32_with_a_hostile_location(p):
+    """Location1 as 64 KB of text, then as binary bytes: the scan cannot start there and says so,
+    and the file is still kept."""
+    scanner = p.fixture("recorder", "AV", "NAVW32.EXE")
+    key = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Symantec\\SharedUsage"
+    values = ['"Location1"="' + "L" * 65536 + '"', '"Location1"=hex:43,3a,5c,01,ff']
+    try:
+        for value in values:
+            reg = p.path("location.reg")
+            with open(reg, "w", encoding="latin-1", newline="\r\n") as f:
+                f.write(f"REGEDIT4\n\n[{key}]\n{value}\n")
+            subprocess.run(["wine", "regedit", "/s", windows_path(reg)], stdin=subprocess.DEVNULL,
+                           capture_output=True, check=True)
+            p.options({DOWNLOAD_FOLDER: windows_path(p.path("dl")), SCANNER: windows_path(scanner), AFTER: 2})
+            file = p.download("tool.exe")
+            p.start(windows_path(file))
+            told = p.robot.box(PRODUCT, IDOK)
+            expect(told.endswith("could not be started, so tool.exe was not scanned."), f"scan: {told[:80]!r}")
+            p.finished()
+            expect(os.path.exists(p.path("dl", "tool.exe")), "the file was not kept")
+            os.remove(p.path("dl", "tool.exe"))
+    finally:
+        subprocess.run(["wine", "reg", "delete", key.replace("HKEY_LOCAL_MACHINE", "HKLM"), "/f"],
+                       stdin=subprocess.DEVNULL, capture_output=True)
+
+
 def uninstall_with_registrations_partly_present(p):
     forget_uninstall_entry()
     viewers = VIEWERS

@@ -21,6 +21,14 @@ TEST(StrConstruction, NullDiffersFromEmpty) {
     EXPECT_TRUE(str((const char*)nullptr, 3).isNull());
 }
 
+TEST(StrConstruction, PieceOfAnUnterminatedBufferReadsOnlyThePiece) {
+    char* buffer = new char[4]{'a', 'b', 'c', 'd'}; // no terminator: reading past it is an error
+    EXPECT_STREQ(str(buffer, 4), "abcd");
+    EXPECT_STREQ(str(buffer, 2), "ab");
+    delete[] buffer;
+    EXPECT_STREQ(str("ab", 10), "ab"); // a count past the terminator stops there
+}
+
 TEST(StrConstruction, NumbersFillAndFormat) {
     EXPECT_EQ(textOf(str(-42)), "-42");
     EXPECT_EQ(textOf(str(2147483647L)), "2147483647");

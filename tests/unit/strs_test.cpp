@@ -121,6 +121,20 @@ TEST(StrsOrder, SortIsStableAndAscending) {
     EXPECT_EQ(entriesOf(byLength), (lines{"a", "d", "bb", "cc", "aa"}));
 }
 
+TEST(StrsOrder, DefaultSortAgreesWithCompareStr) {
+    strs fast, general;
+    for (const char* s : {"b", "\xe9t\xe9", "ab", "a", "", "abc", "\x01", "Z", "ab"}) {
+        fast.add(s);
+        general.add(s);
+    }
+    fast.add(new str()); // a null entry sorts as the empty text
+    general.add(new str());
+    fast.sort();
+    general.sort([](const str& a, const str& b) { return compareStr(a, b); });
+    EXPECT_EQ(entriesOf(fast), entriesOf(general));
+    EXPECT_EQ(entriesOf(fast).back(), "\xe9t\xe9"); // bytes compare as unsigned
+}
+
 TEST(StrsOrder, UniqueKeepsFirstOfEachInOrder) {
     strs list;
     for (const char* s : {"b", "a", "b", "c", "a", "B"})
