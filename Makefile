@@ -1,6 +1,9 @@
 # make: build both presets and the distribution (build/dist); make test: build and run every
-# test; make run: start the program under Wine; make clean: remove everything generated.
-.PHONY: all build test run clean bootstrap
+# test, the fuzz targets for 10 s each among them; make fuzz: the fuzz targets for FUZZ_SECONDS
+# (60) each; make bench: the measurements, into build/bench.txt; make run: start the program
+# under Wine; make clean: remove everything generated.
+.PHONY: all build test fuzz fuzz-build bench run clean bootstrap
+FUZZ_SECONDS ?= 60
 
 all: build
 
@@ -13,9 +16,22 @@ build: bootstrap
 	cmake --preset win32 >/dev/null
 	cmake --build --preset win32
 
-test: build
+test: build fuzz-build
 	ctest --preset host
 	ctest --preset win32
+	FUZZ_SECONDS=10 ctest --preset fuzz
+
+fuzz-build: bootstrap
+	cmake --preset fuzz >/dev/null
+	cmake --build --preset fuzz
+
+fuzz: fuzz-build
+	FUZZ_SECONDS=$(FUZZ_SECONDS) ctest --preset fuzz --timeout $$(( $(FUZZ_SECONDS) + 120 ))
+
+bench: build
+	cmake --preset bench >/dev/null
+	cmake --build --preset bench
+	tools/bench
 
 run: build
 	tools/run

@@ -2,6 +2,7 @@
 #include "strs.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <string_view>
 #include <unordered_set>
@@ -93,18 +94,27 @@ void strs::sort(int (*compare)(const str&, const str&)) {
         n->element = entries[i++];
 }
 
-// The default order with each entry's characters taken out beside it, so that a comparison
-// reads the two texts and nothing else: the same order as compareStr gives.
+// The default order, with each entry's first eight bytes held beside it as one number (most
+// comparisons end there without reading the text) and its characters for the rest: the order
+// that compareStr gives.
 void strs::sortByText() {
     struct keyed {
+        uint64_t head;         // the first 8 bytes, big-endian, zeros after the terminator
         std::string_view text; // compared byte by byte as unsigned, as strcmp compares
         str* entry;
     };
     std::vector<keyed> entries;
     entries.reserve(count);
-    for (node* n = first; n; n = n->next)
-        entries.push_back(keyed{std::string_view(n->element->isNull() ? "" : (const char*)*n->element), n->element});
-    std::stable_sort(entries.begin(), entries.end(), [](const keyed& a, const keyed& b) { return a.text < b.text; });
+    for (node* n = first; n; n = n->next) {
+        std::string_view text(n->element->isNull() ? "" : (const char*)*n->element);
+        uint64_t head = 0;
+        for (size_t i = 0; i < 8; ++i)
+            head = head << 8 | (i < text.size() ? (unsigned char)text[i] : 0);
+        entries.push_back(keyed{head, text, n->element});
+    }
+    std::stable_sort(entries.begin(), entries.end(), [](const keyed& a, const keyed& b) {
+        return a.head != b.head ? a.head < b.head : a.text < b.text;
+    });
     size_t i = 0;
     for (node* n = first; n; n = n->next)
         n->element = entries[i++].entry;

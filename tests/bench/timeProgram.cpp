@@ -3,7 +3,8 @@
 //                                             prints the milliseconds and the program's peak
 //                                             working set in KB, then cancels the dialog
 //   time_program exit PROGRAM [ARGS]          until the program has ended; prints the milliseconds
-// The command line is the program in quotes and the rest of the arguments joined by blanks.
+// The command line is the program in quotes and the rest of the arguments joined by blanks. The
+// program starts without a console, as it does when a browser or Explorer starts it.
 #include <windows.h>
 
 #include <psapi.h>
@@ -49,7 +50,7 @@ int main(int argc, char** argv) {
     si.cb = sizeof si;
     PROCESS_INFORMATION pi;
     double start = nowMs();
-    if (!CreateProcessA(argv[first], &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+    if (!CreateProcessA(argv[first], &line[0], nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr, nullptr, &si, &pi))
         return 1;
     if (exit) {
         WaitForSingleObject(pi.hProcess, 60000);

@@ -123,7 +123,8 @@ TEST(StrsOrder, SortIsStableAndAscending) {
 
 TEST(StrsOrder, DefaultSortAgreesWithCompareStr) {
     strs fast, general;
-    for (const char* s : {"b", "\xe9t\xe9", "ab", "a", "", "abc", "\x01", "Z", "ab"}) {
+    for (const char* s : {"b", "\xe9t\xe9", "ab", "a", "", "abc", "\x01", "Z", "ab", "abcdefghX", "abcdefgh",
+                          "abcdefghA", "abcdefg", "abcdefgh\xff", "abcdefghA"}) {
         fast.add(s);
         general.add(s);
     }
