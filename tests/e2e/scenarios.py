@@ -632,6 +632,20 @@ def read_only_download_folder(p):
         os.chmod(p.path("dl"), 0o755)
 
 
+def download_folder_is_a_file(p):
+    """A file where the download folder should be: nothing can be moved into it."""
+    scanner = p.fixture("recorder", "av", "scan.exe")
+    with open(p.path("dl"), "w") as f:
+        f.write("not a folder")
+    p.options({DOWNLOAD_FOLDER: windows_path(p.path("dl")), SCANNER: windows_path(scanner), AFTER: 2})
+    file = p.download("tool.exe")
+    p.start(windows_path(file))
+    told = p.robot.box(PRODUCT, IDOK)
+    expect(told == f"tool.exe could not be moved to {windows_path(p.path('dl'))}.", f"message: {told!r}")
+    p.finished()
+    expect(os.path.exists(file) and open(p.path("dl")).read() == "not a folder", "a file was lost")
+
+
 def nearly_full_drive(p):
     mount = p.path("small drive")
     os.makedirs(mount)
@@ -654,6 +668,7 @@ def nearly_full_drive(p):
         while p.robot.shown(PRODUCT, 5000):
             boxes.append(p.robot.box(PRODUCT, IDOK))
         p.finished()
+        print("told:", [b[:100] for b in boxes])
         expect(boxes, "a full drive was not reported")
         expect(where_is(p, "tool.zip"), "the downloaded file is lost")
     finally:
