@@ -540,6 +540,17 @@ def where_is(p, name):
     return found
 
 
+def not_moved_and_kept(p, folder_text):
+    """A downloaded tool.exe that cannot be moved into folder_text: the user is told, and the file
+    stays where the browser left it."""
+    file = p.download("tool.exe")
+    p.start(windows_path(file))
+    told = p.robot.box(PRODUCT, IDOK)
+    expect(told == f"tool.exe could not be moved to {folder_text}.", f"message: {told!r}")
+    p.finished()
+    expect(os.path.exists(file), "the downloaded file is lost")
+
+
 def long_command_line(p):
     prepared(p, 1)
     line = "-run," + "C:\\" + "x" * 32000 + ".zip"
@@ -607,12 +618,7 @@ def download_folder_beyond_max_path(p):
     folder = "C:\\" + "\\".join(["f" * 60] * 5)  # 300 characters and more
     p.options({DOWNLOAD_FOLDER: folder, SCANNER: windows_path(scanner), PKUNZIP: windows_path(p.path("util")),
                AFTER: 2})
-    file = p.download("tool.exe")
-    p.start(windows_path(file))
-    told = p.robot.box(PRODUCT, IDOK)
-    expect(told == f"tool.exe could not be moved to {folder}.", f"message: {told!r}")
-    p.finished()
-    expect(os.path.exists(file), "the downloaded file is lost")
+    not_moved_and_kept(p, folder)
 
 
 def read_only_download_folder(p):
@@ -622,12 +628,7 @@ def read_only_download_folder(p):
     os.makedirs(p.path("dl"))
     os.chmod(p.path("dl"), 0o555)
     try:
-        file = p.download("tool.exe")
-        p.start(windows_path(file))
-        told = p.robot.box(PRODUCT, IDOK)
-        expect(told == f"tool.exe could not be moved to {windows_path(p.path('dl'))}.", f"message: {told!r}")
-        p.finished()
-        expect(os.path.exists(file), "the downloaded file is lost")
+        not_moved_and_kept(p, windows_path(p.path("dl")))
     finally:
         os.chmod(p.path("dl"), 0o755)
 
@@ -638,12 +639,8 @@ def download_folder_is_a_file(p):
     with open(p.path("dl"), "w") as f:
         f.write("not a folder")
     p.options({DOWNLOAD_FOLDER: windows_path(p.path("dl")), SCANNER: windows_path(scanner), AFTER: 2})
-    file = p.download("tool.exe")
-    p.start(windows_path(file))
-    told = p.robot.box(PRODUCT, IDOK)
-    expect(told == f"tool.exe could not be moved to {windows_path(p.path('dl'))}.", f"message: {told!r}")
-    p.finished()
-    expect(os.path.exists(file) and open(p.path("dl")).read() == "not a folder", "a file was lost")
+    not_moved_and_kept(p, windows_path(p.path("dl")))
+    expect(open(p.path("dl")).read() == "not a folder", "the file in the folder's place was changed")
 
 
 def nearly_full_drive(p):

@@ -1,9 +1,16 @@
-// Splits a fuzzer's bytes into small numbers and zero-terminated texts.
+// Splits a fuzzer's bytes into small numbers and zero-terminated texts, and checks promises.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <string>
+
+// A broken promise ends the run, so that the fuzzer keeps the input that broke it.
+inline void check(bool condition) {
+    if (!condition)
+        abort();
+}
 
 class fuzzInput {
 public:

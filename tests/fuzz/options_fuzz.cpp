@@ -7,13 +7,6 @@
 #include <cstring>
 #include <vector>
 
-namespace {
-void check(bool condition) {
-    if (!condition)
-        abort();
-}
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzzInput in(data, size);
     std::string line = in.text(), name = in.text();

@@ -6,13 +6,6 @@
 #include <cstdlib>
 #include <cstring>
 
-namespace {
-void check(bool condition) {
-    if (!condition)
-        abort();
-}
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzzInput in(data, size);
     std::string textBytes = in.text(), separatorBytes = in.text(), oldBytes = in.text(), newBytes = in.text();

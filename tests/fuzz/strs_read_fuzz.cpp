@@ -1,5 +1,6 @@
 // Fuzzes reading a text file of arbitrary bytes into a string list, and the list operations on
 // what was read: lines come in pieces of at most 999 characters without their line ends.
+#include "fuzzInput.h"
 #include "strs.h"
 
 #include <cstdint>
@@ -10,11 +11,6 @@
 #include <unistd.h>
 
 namespace {
-void check(bool condition) {
-    if (!condition)
-        abort();
-}
-
 const std::string& scratchFile() {
     static std::string path = "/tmp/strs_read_fuzz." + std::to_string(getpid());
     return path;
