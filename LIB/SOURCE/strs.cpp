@@ -124,8 +124,8 @@ void strs::sortByText() {
 str strs::join() {
     size_t total = 0;
     for (node* n = first; n; n = n->next) {
-        n->element->chop();
-        total += n->element->length() + (n->element->length() ? 1 : 2);
+        size_t len = n->element->chop().length();
+        total += len ? len + 1 : 2;
     }
     if (!first)
         return str();
