@@ -1,0 +1,123 @@
+#!/usr/bin/env python3
+"""End-to-end: which job a command line starts, and the Options dialog with Briskdl.ini."""
+
+from harness import *  # noqa: F401,F403
+
+
+def uninstall_yes(p):
+    p.start("/uninstall")
+    expect(p.robot.box(PRODUCT, IDYES) == "Uninstall Brisk Download?", "uninstall question")
+    expect(p.robot.box(PRODUCT, IDOK) == "Brisk Download has been uninstalled.", "uninstalled message")
+    p.finished()
+
+
+def uninstall_no(p):
+    p.start("/uninstall,C:\\x.zip")
+    expect(p.robot.box(PRODUCT, IDNO) == "Uninstall Brisk Download?", "uninstall question")
+    p.finished()
+    expect(p.ini() is None, "nothing written")
+
+
+def uninstall_other_case(p):
+    p.start("/Uninstall")  # not the switch, and no file: the Options dialog
+    options_dialog_then(p)
+
+
+
+def setup_in_capitals(p):
+    forget_uninstall_entry()
+    p.start("")  # SETUP.EXE without arguments installs itself: first it asks
+    expect(p.robot.box(ASK, IDNO) == INSTALL_QUESTION, "the install question")
+    p.finished()
+    expect(p.ini() is None, "nothing written")
+    expect(reg_query(UNINSTALL_KEY, "DisplayName") is None, "an uninstall entry was written")
+
+
+def setup1_shows_options(p):
+    p.start("")
+    options_dialog_then(p)
+
+
+setup_old_shows_options = setup1_shows_options
+
+
+def three_commas(p):
+    p.start(",,,")
+    options_dialog_then(p)
+
+
+def lone_prefix(p):
+    p.start("/")  # a lone prefix is a file argument: the hand-off, not the Options dialog
+    question = p.robot.box("Brisk Download 96.6.20", IDNO)
+    expect(question.startswith("/ has finished downloading."), f"question: {question}")
+    told = p.robot.box(PRODUCT, IDOK)  # there is no such file to move
+    expect(told == "/ could not be moved to C:\\downloaded files.", f"message: {told}")
+    p.finished()
+
+
+def normal_with_setup_name(p):
+    p.start("/normal")
+    options_dialog_then(p)
+
+
+# The Options dialog and Briskdl.ini.
+
+def options_defaults_cancel_writes_nothing(p):
+    p.start("/normal")
+    r = p.robot
+    expect(r.shown(OPTIONS), "the Options dialog did not appear")
+    seen = (r("text", OPTIONS, 80), r("text", OPTIONS, 81), r("text", OPTIONS, 82))
+    expect(seen == ("C:\\downloaded files", "<path>", ""), f"defaults shown: {seen}")
+    checks = [r("checked", OPTIONS, i).strip() for i in (88, 89, 90)]
+    expect(checks == ["0", "1", "0"], f"Ask what to do is checked: {checks}")
+    r("click", OPTIONS, IDCANCEL)
+    p.finished()
+    expect(p.ini() is None, "Cancel created Briskdl.ini")
+
+
+def options_ok_writes_only_changed(p):
+    p.start("")
+    r = p.robot
+    expect(r.shown(OPTIONS), "the Options dialog did not appear")
+    r("settext", OPTIONS, 80, "D:\\my downloads")
+    r("click", OPTIONS, IDOK)
+    p.finished()
+    ini = p.ini()
+    expect(ini == {SECTION: {"Download folder": "D:\\my downloads"}}, f"Briskdl.ini holds {ini}")
+
+
+def options_second_radio_stores_2(p):
+    p.start("/normal")
+    r = p.robot
+    expect(r.shown(OPTIONS), "the Options dialog did not appear")
+    r("click", OPTIONS, 90)  # "Never install, move to Download folder", second on screen
+    r("click", OPTIONS, IDOK)
+    p.finished()
+    ini = p.ini()
+    expect(ini == {SECTION: {"After download": "2"}}, f"Briskdl.ini holds {ini}")
+
+
+def options_hand_edited_5_checks_none(p):
+    with open(os.path.join(p.folder, "Briskdl.ini"), "w", newline="\r\n") as f:
+        f.write("[Brisk Download]\nAfter download=5\n")
+    p.start("/normal")
+    r = p.robot
+    expect(r.shown(OPTIONS), "the Options dialog did not appear")
+    checks = [r("checked", OPTIONS, i).strip() for i in (88, 89, 90)]
+    expect(checks == ["0", "0", "0"], f"no button checked: {checks}")
+    r("click", OPTIONS, IDCANCEL)
+    p.finished()
+    ini = p.ini()
+    expect(ini == {SECTION: {"After download": "5"}}, f"Cancel keeps the file: {ini}")
+
+
+PROGRAM_NAMES = {
+    "setup_in_capitals": "SETUP.EXE",
+    "setup1_shows_options": "setup1.exe",
+    "setup_old_shows_options": "setup.old.exe",
+    "normal_with_setup_name": "setup.exe",
+}
+
+
+if __name__ == "__main__":
+    run_scenario(globals(), PROGRAM_NAMES)

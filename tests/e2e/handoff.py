@@ -1,0 +1,230 @@
+#!/usr/bin/env python3
+"""End-to-end: the download hand-off, with the recorder as scanner, installer and downloaded
+program and the extractor fixture as pkunzip.exe."""
+
+from harness import *  # noqa: F401,F403
+
+
+def ask_no_keeps_for_later(p):
+    scanner = prepared(p, 1)
+    file = p.download("tool.zip", {"setup.exe": "recorder"})
+    p.start(windows_path(file))
+    question = p.robot.box(ASK, IDNO)
+    expect(question == 'tool.zip has finished downloading.\n\nInstall it now?\n\n(If you choose "No" you will '
+           'have the option to install it later)', f"question: {question!r}")
+    told = p.robot.box(PRODUCT, IDOK)
+    dl = windows_path(p.path("dl"))
+    expect(told == f"tool.zip was moved to {dl}.\n\nWhen you are ready to install it, in Explorer, right click "
+           "on tool.zip and select Brisk Install.", f"message 2: {told!r}")
+    p.finished()
+    expect(os.path.exists(p.path("dl", "tool.zip")) and not os.path.exists(file), "moved to the download folder")
+    scan = log_of(scanner)  # scanned first, where the browser left it
+    expect(scan == f"cmdline={windows_path(scanner)} {windows_path(file)}\ncwd={windows_path(p.path('incoming'))}"
+           "\nflags=0x40\n", f"scan: {scan!r}")
+
+
+def never_install_moves_silently(p):
+    prepared(p, 2)
+    file = p.download("tool.exe")
+    p.start(windows_path(file))
+    p.finished()
+    expect(os.path.exists(p.path("dl", "tool.exe")), "moved without a word")
+
+
+def kept_file_is_never_replaced(p):
+    prepared(p, 2)
+    os.makedirs(p.path("dl"))
+    with open(p.path("dl", "tool.exe"), "w") as f:
+        f.write("older")
+    file = p.download("tool.exe")
+    p.start(windows_path(file))
+    told = p.robot.box(PRODUCT, IDOK)
+    expect(told == f"tool.exe could not be moved to {windows_path(p.path('dl'))}.", f"message: {told!r}")
+    p.finished()
+    expect(os.path.exists(file) and open(p.path("dl", "tool.exe")).read() == "older", "both files as they were")
+
+
+def run_unpacks_and_starts_setup(p):
+    prepared(p, 1)  # "Ask what to do", overridden by the run switch
+    file = p.download("TOOL.ZIP", {"setup.exe": "recorder", "install.exe": "recorder", "readme.txt": "r"})
+    p.start("-run," + windows_path(file))
+    temp = p.path("dl", TEMP)
+    setup = wait_for_log(os.path.join(temp, "setup.exe"))
+    p.finished()
+    expect(setup == f"cmdline={windows_path(temp)}\\setup.exe\ncwd={windows_path(temp)}\nflags=0x40\n",
+           f"setup.exe: {setup!r}")
+    expect(log_of(os.path.join(temp, "install.exe")) is None, "install.exe was started too")
+    unzip = log_of(p.path("util", "pkunzip.exe"))
+    util = windows_path(p.path("util")).lower()  # the location is taken in lower case
+    expect(unzip.startswith(f"cmdline={util}\\pkunzip.exe -d -o ") and unzip.endswith(
+        f"\ncwd={windows_path(temp)}\nflags=0x0\n"), f"pkunzip: {unzip!r}")
+
+
+
+def zip_without_top_level_installer(p):
+    prepared(p, 0)
+    explorer = explorer_stand_in(p)
+    file = p.download("tool.zip", {"sub/setup.exe": "recorder", "readme.txt": "r"})
+    p.start(windows_path(file))
+    told = p.robot.box(PRODUCT, IDOK)
+    expect(told.startswith("There doesn't appear to be an install program in the zip file"), f"message 5: {told!r}")
+    p.finished()
+    expect_explorer_on(explorer, p.path("dl", TEMP))
+    expect(os.path.exists(p.path("dl", TEMP, "sub", "setup.exe")), "unpacked with its folders")
+    expect(log_of(p.path("dl", TEMP, "sub", "setup.exe")) is None, "a setup.exe below the top level was started")
+
+
+def exe_is_waited_for_then_offers_explorer(p):
+    prepared(p, 0)
+    file = p.download("tool.exe")
+    p.start(windows_path(file), env={"RECORDER_SLEEP_MS": "1500"})
+    p.robot("wait", PRODUCT)
+    ran = log_of(p.path("dl", TEMP, "tool.exe"))  # the program had ended before the question
+    expect(ran is not None and "cwd=" + windows_path(p.path("dl", TEMP)) in ran, f"tool.exe: {ran!r}")
+    asked = p.robot.box(PRODUCT, IDNO)
+    expect(asked.startswith("If tool.exe was not itself an install program") and asked.endswith("Install manually?"),
+           f"message 6: {asked!r}")
+    p.finished()
+
+
+def exe_then_yes_opens_explorer(p):
+    prepared(p, 0)
+    explorer = explorer_stand_in(p)
+    file = p.download("tool.exe")
+    p.start(windows_path(file))
+    p.robot.box(PRODUCT, IDYES)
+    p.finished()
+    expect_explorer_on(explorer, p.path("dl", TEMP))
+
+
+def navw32_scans_in_its_own_folder(p):
+    scanner = p.fixture("recorder", "AV", "NAVW32.EXE")
+    shared = p.path("symantec shared")
+    os.makedirs(shared)
+    key = "HKLM\\SOFTWARE\\Symantec\\SharedUsage"
+    subprocess.run(["wine", "reg", "add", key, "/v", "Location1", "/d", windows_path(shared), "/f"],
+                   stdin=subprocess.DEVNULL, capture_output=True, check=True)
+    try:
+        p.options({DOWNLOAD_FOLDER: windows_path(p.path("dl")), SCANNER: windows_path(scanner), AFTER: 2})
+        file = p.download("tool.exe")
+        p.start(windows_path(file))
+        p.finished()
+    finally:
+        subprocess.run(["wine", "reg", "delete", key, "/f"], stdin=subprocess.DEVNULL, capture_output=True)
+    scan = log_of(scanner)
+    expect(scan == f"cmdline={windows_path(scanner)} {windows_path(file)}\ncwd={windows_path(shared)}\nflags=0x40\n",
+           f"scan: {scan!r}")
+
+
+def old_files_of_the_temporary_folder_go(p):
+    prepared(p, 0)
+    temp = p.path("dl", TEMP)
+    os.makedirs(os.path.join(temp, "sub"))
+    for old in ("setup.exe", "old.txt"):
+        shutil.copy(os.path.join(p.bin_dir, "recorder.exe"), os.path.join(temp, old))
+    with open(os.path.join(temp, "sub", "keep.txt"), "w") as f:
+        f.write("k")
+    file = p.download("tool.zip", {"readme.txt": "r"})
+    p.start(windows_path(file))
+    p.robot.box(PRODUCT, IDOK)  # no installer in this archive
+    p.finished()
+    expect(not os.path.exists(os.path.join(temp, "old.txt")), "an old file stayed")
+    expect(log_of(os.path.join(temp, "setup.exe")) is None and not os.path.exists(os.path.join(temp, "setup.exe")),
+           "the old setup.exe stayed or was started")
+    expect(os.path.exists(os.path.join(temp, "sub", "keep.txt")), "a sub-folder's file was deleted")
+
+
+def pkunzip_missing(p):
+    prepared(p, 0)
+    p.options({DOWNLOAD_FOLDER: windows_path(p.path("dl")), PKUNZIP: windows_path(p.path("nowhere")), AFTER: 0})
+    file = p.download("tool.zip", {"setup.exe": "recorder"})
+    p.start(windows_path(file))
+    told = p.robot.box(PRODUCT, IDOK)
+    expect(told == "Brisk Download requires pkunzip.exe to decompress zip files. \nPlease download pkunzip.exe "
+           "and specify its location under Options.", f"message 3: {told!r}")
+    p.finished()
+    expect(os.path.exists(p.path("dl", TEMP, "tool.zip")), "the archive is in the temporary folder")
+
+
+def not_a_program_is_kept(p):
+    prepared(p, 0)
+    file = p.path("incoming", "notes.txt")
+    os.makedirs(os.path.dirname(file))
+    with open(file, "w") as f:
+        f.write("n")
+    p.start(windows_path(file))
+    told = p.robot.box(PRODUCT, IDOK)
+    expect(told == f"notes.txt was moved to {windows_path(p.path('dl'))}.\n\nBrisk Download installs only zip "
+           "archives and programs (.zip and .exe files).", f"message: {told!r}")
+    p.finished()
+    expect(os.path.exists(p.path("dl", "notes.txt")), "kept in the download folder")
+
+
+def dotted_folder_still_a_zip(p):
+    prepared(p, 0)
+    file = p.download("tool.zip", {"setup.exe": "recorder"})
+    dotted = p.path("Netscape.2", "tool.zip")
+    os.makedirs(os.path.dirname(dotted))
+    shutil.move(file, dotted)
+    p.start(windows_path(dotted))
+    expect(wait_for_log(p.path("dl", TEMP, "setup.exe")) is not None, "the archive's setup.exe did not run")
+    p.finished()
+
+
+def quoted_scanner_and_blanks(p):
+    scanner = p.fixture("recorder", "anti virus", "scan.exe")
+    p.fixture("pkunzip", "un zip", "pkunzip.exe")
+    dl = p.path("down loads")
+    p.options({DOWNLOAD_FOLDER: windows_path(dl), SCANNER: f'"{windows_path(scanner)}"',
+               PKUNZIP: windows_path(p.path("un zip")), AFTER: 0})
+    file = p.download("my tool.zip", {"setup.exe": "recorder"})
+    p.start(windows_path(file))
+    setup = wait_for_log(os.path.join(dl, TEMP, "setup.exe"))
+    p.finished()
+    scan = log_of(scanner)
+    # The profile file gives the option back without its enclosing quotes; the file is quoted.
+    expect(scan is not None and scan.startswith(f'cmdline={windows_path(scanner)} "{windows_path(file)}"'),
+           f"scan: {scan!r}")
+    unzip = log_of(p.path("un zip", "pkunzip.exe"))
+    expect(unzip is not None and unzip.startswith(f'cmdline="{windows_path(p.path("un zip")).lower()}\\pkunzip.exe" -d -o '),
+           f"pkunzip: {unzip!r}")
+    expect(setup is not None and setup.startswith(f'cmdline="{windows_path(os.path.join(dl, TEMP))}\\setup.exe"'),
+           f"setup: {setup!r}")
+
+
+def scanner_that_cannot_start(p):
+    p.options({DOWNLOAD_FOLDER: windows_path(p.path("dl")), SCANNER: "C:\\AV\\missing.exe", AFTER: 2})
+    file = p.download("tool.exe")
+    p.start(windows_path(file))
+    told = p.robot.box(PRODUCT, IDOK)
+    expect(told == "C:\\AV\\missing.exe could not be started, so tool.exe was not scanned.", f"message: {told!r}")
+    p.finished()
+    expect(os.path.exists(p.path("dl", "tool.exe")), "the hand-off went on")
+
+
+def quotes_are_kept(p):
+    p.options({DOWNLOAD_FOLDER: windows_path(p.path("dl")), AFTER: 1})
+    file = p.download("tool.zip", {"setup.exe": "recorder"})
+    p.start(f'"{windows_path(file)}"')  # the quotes belong to the path, which names no file
+    question = p.robot.box(ASK, IDNO)
+    expect(question.startswith('tool.zip" has finished downloading.'), f"question: {question!r}")
+    p.robot.box(PRODUCT, IDOK)
+    p.finished()
+    expect(os.path.exists(file), "the file was touched")
+
+
+def failed_move_into_the_temporary_folder_stops(p):
+    prepared(p, 1)
+    missing = p.path("incoming", "gone.zip")  # the browser's file is no longer there
+    p.start("-run," + windows_path(missing))
+    scan = p.robot.box(PRODUCT, IDOK)  # its folder is gone too, so the scanner cannot start there
+    expect(scan.endswith("could not be started, so gone.zip was not scanned."), f"scan: {scan!r}")
+    told = p.robot.box(PRODUCT, IDOK)
+    temp = windows_path(p.path("dl")) + "\\" + TEMP
+    expect(told == f"gone.zip could not be moved to {temp}.", f"message: {told!r}")
+    p.finished()
+    expect(log_of(p.path("util", "pkunzip.exe")) is None, "pkunzip ran on a file that is not there")
+
+
+if __name__ == "__main__":
+    run_scenario(globals())

@@ -1,0 +1,116 @@
+#!/usr/bin/env python3
+"""End-to-end: self-installation and uninstallation, read back with Wine's reg and lnkinfo."""
+
+from harness import *  # noqa: F401,F403
+
+
+def install_with_defaults_then_uninstall(p):
+    folder = drive_c("Program Files", "Brisk Download")
+    shutil.rmtree(folder, ignore_errors=True)
+    forget_uninstall_entry()
+    with open(p.path("readme.txt"), "w") as f:
+        f.write("readme")
+    r = p.robot
+    p.start("")
+    expect(r.box(ASK, IDYES) == INSTALL_QUESTION, "the install question")
+    expect(r.shown(PRODUCT), "the folder dialog did not appear")
+    expect(r("text", PRODUCT, 4091) == "Install Brisk Download in the following folder:", "the folder prompt")
+    expect(r("text", PRODUCT, 4090) == "C:\\Program Files\\Brisk Download", "the default folder")
+    r("click", PRODUCT, IDOK)
+    expect(r.shown(OPTIONS), "the Options dialog did not appear")
+    r("settext", OPTIONS, 80, "C:\\my downloads")
+    r("click", OPTIONS, IDOK)
+    done = r.box(ASK, IDOK)
+    expect(done.startswith("Brisk Download is now installed."), f"the last message: {done!r}")
+    p.finished()
+
+    for name in ("Brisk Download.exe", "readme.txt", "bwcc32.dll"):
+        expect(os.path.exists(os.path.join(folder, name)), f"{name} was not installed")
+    ini = configparser.ConfigParser(interpolation=None)
+    ini.optionxform = str
+    ini.read(os.path.join(folder, "Briskdl.ini"), encoding="latin-1")
+    expect(dict(ini[SECTION]) == {"Download folder": "C:\\my downloads"}, "the options went to the install folder")
+    expect(not os.path.exists(p.path("Briskdl.ini")), "the options were saved beside setup.exe")
+    link = drive_c("windows", "Start Menu", "Programs", "Brisk Download.lnk")
+    info = subprocess.run(["lnkinfo", link], capture_output=True, text=True).stdout
+    expect("Brisk Download.exe" in info and "Brisk Download" in info, f"the shortcut: {info}")
+    installed = '"C:\\Program Files\\Brisk Download\\Brisk Download.exe"'
+    expect(reg_query(UNINSTALL_KEY, "DisplayName") == "Brisk Download 96.6.20", "DisplayName")
+    expect(reg_query(UNINSTALL_KEY, "UninstallString") == installed + " /uninstall", "UninstallString")
+    expect(reg_query(VIEWERS, "application/zip") == installed, "the browser helper")
+    exe_class = reg_query("HKCR\\.exe") or ".exe"
+    verb = f"HKCR\\{exe_class}\\shell\\Brisk Install\\command"
+    expect(reg_query(verb) == installed + " /run,%1", f"the verb: {reg_query(verb)!r}")
+
+    # The uninstall entry's command, as Windows would run it.
+    q = p.robot
+    program = Program(p.bin_dir, os.path.dirname(p.folder), "installed copy")
+    program.exe = os.path.join(folder, "Brisk Download.exe")
+    for _ in range(2):  # a second uninstallation leaves the same state
+        program.start("/uninstall")
+        expect(q.box(PRODUCT, IDYES) == "Uninstall Brisk Download?", "the uninstall question")
+        expect(q.box(PRODUCT, IDOK) == "Brisk Download has been uninstalled.", "the last message")
+        program.finished()
+        expect(reg_query(UNINSTALL_KEY, "DisplayName") is None, "the uninstall entry stayed")
+        expect(reg_query(VIEWERS, "application/zip") == "", "the browser helper stayed")
+        expect(reg_query(VIEWERS, "TYPE1") == "application/zip", "the type list went")
+        expect(reg_query(verb) is None, "the verb stayed")
+        expect(os.path.exists(link) and os.path.exists(os.path.join(folder, "Brisk Download.exe")), "files went")
+    shutil.rmtree(folder, ignore_errors=True)
+
+
+def install_folder_as_typed(p):
+    folder = drive_c("bd2")
+    shutil.rmtree(folder, ignore_errors=True)
+    r = p.robot
+    install_into(p, "C:\\bd2\\")  # a final backslash is kept as typed
+    expect(r.shown(OPTIONS), "the Options dialog did not appear")
+    r("click", OPTIONS, IDCANCEL)
+    r.box(ASK, IDOK)
+    p.finished()
+    expect(os.path.exists(os.path.join(folder, "Brisk Download.exe")), "not installed")
+    # Two backslashes before the file name; quoted, since the product name holds a blank.
+    expect(reg_query(UNINSTALL_KEY, "UninstallString") == '"C:\\bd2\\\\Brisk Download.exe" /uninstall',
+           f"UninstallString: {reg_query(UNINSTALL_KEY, 'UninstallString')!r}")
+    forget_uninstall_entry()
+    shutil.rmtree(folder, ignore_errors=True)
+
+
+def short_folder_is_asked_again_then_cancel(p):
+    r = p.robot
+    install_into(p, "C:")
+    told = r.box(ASK, IDOK)
+    expect(told == "Please enter a full folder path, such as C:\\Program Files\\Brisk Download.", f"{told!r}")
+    expect(r.shown(PRODUCT), "the folder dialog did not come again")
+    expect(r("text", PRODUCT, 4090) == "C:", "the folder as typed")
+    r("click", PRODUCT, IDCANCEL)
+    p.finished()
+    expect(reg_query(UNINSTALL_KEY, "DisplayName") is None, "an uninstall entry was written")
+    expect(p.ini() is None, "options were written")
+
+
+def copy_failure_stops(p):
+    blocker = drive_c("blocked")
+    shutil.rmtree(blocker, ignore_errors=True)
+    with open(blocker, "w") as f:  # a file where the folder should be: nothing can go in it
+        f.write("x")
+    try:
+        install_into(p, "C:\\blocked\\Brisk")
+        told = p.robot.box(ASK, IDOK)
+        expect(told == "Brisk Download could not be copied to C:\\blocked\\Brisk.", f"message: {told!r}")
+        p.finished()
+        expect(reg_query(UNINSTALL_KEY, "DisplayName") is None, "an uninstall entry was written")
+    finally:
+        os.remove(blocker)
+
+
+PROGRAM_NAMES = {
+    "install_with_defaults_then_uninstall": "setup.exe",
+    "install_folder_as_typed": "setup.exe",
+    "short_folder_is_asked_again_then_cancel": "Setup.exe",
+    "copy_failure_stops": "setup.exe",
+}
+
+
+if __name__ == "__main__":
+    run_scenario(globals(), PROGRAM_NAMES)
