@@ -54,3 +54,18 @@ str ExtOf(const char* path) {
 str JoinPath(const char* a, const char* b) { return str(a) + "\\" + b; }
 
 bool FileExists(const char* path) { return path && access(path, 0) == 0; }
+
+bool IsFullPath(const char* path) {
+    path = textOf(path);
+    char c = path[0];
+    if (((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) && path[1] == ':' && path[2] == '\\')
+        return true;
+    if (path[0] != '\\' || path[1] != '\\')
+        return false;
+    const char* server = path + 2;
+    const char* share = strchr(server, '\\');
+    if (!share || share == server || share[1] == '\0' || share[1] == '\\')
+        return false;
+    int serverLength = (int)(share - server);
+    return !(serverLength == 1 && (server[0] == '.' || server[0] == '?'));
+}

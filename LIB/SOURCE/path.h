@@ -11,3 +11,6 @@ str StripExt(const char* path); // before the last dot when it follows the last 
 str ExtOf(const char* path);    // after the first dot anywhere, even in a folder name; "" without one
 str JoinPath(const char* a, const char* b);
 bool FileExists(const char* path); // a file or a folder
+// A path that does not depend on the current drive or folder: a drive letter, a colon and a
+// backslash ("C:\..."), or a share "\\server\share..." (not the device forms "\\.\" and "\\?\").
+bool IsFullPath(const char* path);

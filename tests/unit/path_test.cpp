@@ -35,6 +35,18 @@ TEST(PathSplit, Extensions) {
     EXPECT_EQ(t(ExtOf("C:\\dir\\file")), "");
 }
 
+// Only a path that names the same place whatever the current drive and folder counts as full.
+TEST(PathSplit, FullPaths) {
+    for (const char* full : {"C:\\", "c:\\Program Files\\Brisk", "Z:\\a\\..\\b", "\\\\server\\share",
+                             "\\\\server\\share\\dl"})
+        EXPECT_TRUE(IsFullPath(full)) << full;
+    for (const char* relative : {"", "Brisk", "C:", "C:Brisk", "\\Apps\\Brisk", "Apps\\Brisk", "1:\\x",
+                                 "\\\\server", "\\\\server\\", "\\\\\\share", "\\\\.\\C:\\x", "\\\\?\\C:\\x",
+                                 "\\\\server\\\\x"})
+        EXPECT_FALSE(IsFullPath(relative)) << relative;
+    EXPECT_FALSE(IsFullPath(nullptr));
+}
+
 TEST(PathSplit, FileExists) {
     const char* name = "path_test_exists.tmp";
     std::remove(name);
