@@ -12,7 +12,9 @@
 // the destructor frees it. A null string (no array) acts as an empty operand in concatenation.
 // The string converts to a pointer to its characters (null for a null string), so it can be handed
 // to C and Windows calls; a string made by the fill constructor serves as an output buffer of
-// known size for such calls.
+// known size for such calls. Lengths are ints: an operation whose result would not fit one
+// (repeat, mid, the fill and formatted constructors with huge counts, concatenation, replace,
+// toHex) throws std::bad_alloc, as an allocation that fails does, and never makes a short array.
 class str {
 public:
     str();                              // null string
