@@ -2,8 +2,10 @@
 #include "strs.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdint>
 #include <cstring>
+#include <new>
 #include <string_view>
 #include <unordered_set>
 #include <vector>
@@ -63,18 +65,21 @@ int strs::read(const char* path) {
     return 1;
 }
 
+// Buffered lines reach the file only when it is closed, so a full disk shows there.
 int strs::write(const char* path, const char* mode) {
     FILE* f = fopen(path, mode);
     if (!f)
         return 0;
-    print(f);
-    fclose(f);
-    return 1;
+    int ok = print(f);
+    return fclose(f) == 0 && ok;
 }
 
-void strs::print(FILE* stream) {
+int strs::print(FILE* stream) {
+    int ok = 1;
     for (node* n = first; n; n = n->next)
-        fprintf(stream, "%s\n", (const char*)*n->element);
+        if (fprintf(stream, "%s\n", n->element->isNull() ? "" : (const char*)*n->element) < 0)
+            ok = 0;
+    return ok;
 }
 
 // Sorting moves element pointers between the nodes; the nodes themselves stay in place.
@@ -129,6 +134,8 @@ str strs::join() {
     }
     if (!first)
         return str();
+    if (total >= INT_MAX) // longer than a str can be: refused as the fill constructor refuses
+        throw std::bad_alloc();
     str result((int)total, ' ');
     char* out = result;
     for (node* n = first; n; n = n->next) {

@@ -79,6 +79,17 @@ TEST_F(StrsFile, SaveReplacesAppendAdds) {
     strs again;
     again.read(path.c_str());
     EXPECT_EQ(entriesOf(again), (lines{"a", "b"}));
+
+    list.add(new str()); // a null entry is an empty line
+    list.add("c");
+    ASSERT_EQ(list.save(path.c_str()), 1);
+    strs withEmpty;
+    withEmpty.read(path.c_str());
+    EXPECT_EQ(entriesOf(withEmpty), (lines{"a", "b", "", "c"}));
+#ifndef _WIN32
+    EXPECT_EQ(list.save("/dev/full"), 0); // opens, but the lines cannot be written
+    EXPECT_EQ(list.appendTo("/dev/full"), 0);
+#endif
 }
 
 TEST(StrsWrap, BreaksAtLastBlankThatFits) {
