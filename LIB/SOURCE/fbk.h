@@ -15,6 +15,9 @@ struct fbk {
 
     // Keeps at most 12 characters of the name, always terminated.
     void setName(const char* text);
+    // Keeps a name found by a folder search where it fits, else its short (8.3) form. A cut name
+    // could name another file, so when neither fits it keeps "" and returns false.
+    bool setFoundName(const char* found, const char* shortName);
 };
 #pragma pack(pop)
 

@@ -56,6 +56,15 @@ TEST(FbkName, LongNamesAreCutAndTerminated) {
     EXPECT_EQ(std::string(e.name), "A_VERY_LONG_");
     e.setName(nullptr);
     EXPECT_EQ(std::string(e.name), "");
+
+    // A found name is never cut: "abcdefghijkl" would name another file.
+    EXPECT_TRUE(e.setFoundName("abcdefghijkl", ""));
+    EXPECT_EQ(std::string(e.name), "abcdefghijkl");
+    EXPECT_TRUE(e.setFoundName("abcdefghijkl.txt", "ABCDEF~1.TXT"));
+    EXPECT_EQ(std::string(e.name), "ABCDEF~1.TXT");
+    EXPECT_FALSE(e.setFoundName("abcdefghijkl.txt", ""));
+    EXPECT_EQ(std::string(e.name), "");
+    EXPECT_FALSE(e.setFoundName("abcdefghijkl.txt", nullptr));
 }
 
 // Dates after 2038, which DOS dates reach (to 2107), need more than 32 bits.

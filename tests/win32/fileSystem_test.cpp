@@ -7,11 +7,59 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 #include <windows.h>
 
 namespace {
+
+// Folder links. Wine makes none through its own calls (CreateSymbolicLinkA does nothing there)
+// but shows a Unix symbolic link to a folder as one, so there ln and rm, started as Wine starts
+// any program, make and remove them.
+bool isLink(const std::string& path) {
+    DWORD a = GetFileAttributesA(path.c_str());
+    return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_REPARSE_POINT);
+}
+
+// Runs a Unix command on the Unix forms of two paths, then waits until done holds.
+bool runOnUnixPaths(const char* program, const std::string& a, const std::string& b, std::function<bool()> done) {
+    typedef char*(CDECL * unixNameOf)(const WCHAR*);
+    auto unixName = (unixNameOf)(void*)GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name");
+    if (!unixName)
+        return done();
+    std::string command = program;
+    for (const std::string* path : {&a, &b}) {
+        WCHAR wide[MAX_PATH];
+        MultiByteToWideChar(CP_ACP, 0, path->c_str(), -1, wide, MAX_PATH);
+        char* name = unixName(wide);
+        command += std::string(" \"") + (name ? name : "") + "\"";
+        HeapFree(GetProcessHeap(), 0, name);
+    }
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process;
+    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return false;
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    for (DWORD start = GetTickCount(); !done() && GetTickCount() - start < 10000;)
+        Sleep(10);
+    return done();
+}
+
+bool makeFolderLink(const std::string& link, const std::string& target) {
+    typedef BOOLEAN(WINAPI * createLink)(const char*, const char*, DWORD);
+    auto create = (createLink)(void*)GetProcAddress(GetModuleHandleA("kernel32.dll"), "CreateSymbolicLinkA");
+    if (create && create(link.c_str(), target.c_str(), SYMBOLIC_LINK_FLAG_DIRECTORY) && isLink(link))
+        return true;
+    return runOnUnixPaths("Z:\\bin\\ln -s", target, link, [&] { return isLink(link); });
+}
+
+void removeFolderLink(const std::string& link) {
+    if (isLink(link) && !RemoveDirectoryA(link.c_str()))
+        runOnUnixPaths("Z:\\bin\\rm -f", link, link, [&] { return !isLink(link); });
+}
 
 // A fresh folder under the temporary folder, removed with everything in it afterwards.
 class Folder : public ::testing::Test {
@@ -20,6 +68,9 @@ protected:
     void SetUp() override {
         root = casePath("kvtest_");
         RemoveTree(root.c_str());
+        if (GetFileAttributesA(root.c_str()) != INVALID_FILE_ATTRIBUTES) // a link left by a stopped run
+            runOnUnixPaths("Z:\\bin\\rm -rf", root, root,
+                           [&] { return GetFileAttributesA(root.c_str()) == INVALID_FILE_ATTRIBUTES; });
         ASSERT_TRUE(CreateDirectoryA(root.c_str(), nullptr));
         savedDir = std::string(CurrentDir());
     }
@@ -120,6 +171,48 @@ TEST_F(Folder, RemoveTreeTakesLongNamesAndNestedFolders) {
     touch("tree\\inner\\deep\\c.txt");
     RemoveTree(at("tree").c_str());
     EXPECT_EQ(GetFileAttributesA(at("tree").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+// An empty or null folder would be searched as "\*.*", the root of the current drive: nothing
+// there is listed or deleted.
+TEST_F(Folder, EmptyFolderNamesNothing) {
+    ASSERT_EQ(SetCurrentDirectoryA(root.c_str()), TRUE); // the current drive is the prefix's C:
+    std::string sentinel = root.substr(0, 3) + "kvsentnl.txt";
+    HANDLE h = CreateFileA(sentinel.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    CloseHandle(h);
+    fbk entry = {};
+    entry.setName("kvsentnl.txt");
+    for (const char* path : {"", (const char*)nullptr}) {
+        dirct listing(path, "*.*", "*.*");
+        ASSERT_EQ(listing.size() + listing.dirs.size(), 0);
+        static int listed;
+        listed = 0;
+        WalkTree(path, [](dirct* l) { listed += l ? 1 + l->size() + l->dirs.size() : 0; }, 1);
+        EXPECT_EQ(listed, 1); // one empty listing
+        RemoveTree(path);
+        listing.add(new fbk(entry));
+        EXPECT_FALSE(DeleteFiles(listing));
+    }
+    EXPECT_TRUE(FileExists(sentinel.c_str()));
+    DeleteFileA(sentinel.c_str());
+}
+
+// A link to a folder inside the tree goes (where the platform can remove it) or stays, but what
+// it points to is never touched.
+TEST_F(Folder, RemoveTreeLeavesWhatALinkPointsTo) {
+    CreateDir(at("target\\inner").c_str());
+    touch("target\\keep.txt");
+    touch("target\\inner\\keep too.txt");
+    CreateDir(at("tree").c_str());
+    touch("tree\\gone.txt");
+    ASSERT_TRUE(makeFolderLink(at("tree\\link"), at("target")));
+    RemoveTree(at("tree").c_str());
+    EXPECT_FALSE(FileExists(at("tree\\gone.txt").c_str()));
+    RemoveTree(at("tree\\link").c_str()); // the link itself as the tree
+    EXPECT_TRUE(FileExists(at("target\\keep.txt").c_str()));
+    EXPECT_TRUE(FileExists(at("target\\inner\\keep too.txt").c_str()));
+    removeFolderLink(at("tree\\link")); // where RemoveTree could not
 }
 
 TEST_F(Folder, DeleteFilesReportsEachFailure) {
