@@ -23,9 +23,11 @@ bool isLink(const std::string& path) {
 }
 
 // Runs a Unix command on the Unix forms of two paths, then waits until done holds.
-bool runOnUnixPaths(const char* program, const std::string& a, const std::string& b, std::function<bool()> done) {
+bool runOnUnixPaths(const char* program, const std::string& a, const std::string& b,
+                    std::function<bool()> done) {
     typedef char*(CDECL * unixNameOf)(const WCHAR*);
-    auto unixName = (unixNameOf)(void*)GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name");
+    HMODULE kernel = GetModuleHandleA("kernel32.dll");
+    auto unixName = (unixNameOf)(void*)GetProcAddress(kernel, "wine_get_unix_file_name");
     if (!unixName)
         return done();
     std::string command = program;
@@ -39,7 +41,8 @@ bool runOnUnixPaths(const char* program, const std::string& a, const std::string
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process;
-    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process))
         return false;
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);

@@ -22,8 +22,8 @@ protected:
             return "(no key)";
         char keyClass[20] = "";
         DWORD classSize = sizeof keyClass;
-        RegQueryInfoKeyA(key, keyClass, &classSize, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                         nullptr, nullptr);
+        RegQueryInfoKeyA(key, keyClass, &classSize, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                         nullptr, nullptr, nullptr);
         RegCloseKey(key);
         return keyClass;
     }
@@ -50,7 +50,7 @@ TEST_F(Registry, TextRoundTripCreatesParents) {
     EXPECT_EQ(ReadRegistry(HKEY_CURRENT_USER, deep, "", out), 0);
     EXPECT_STREQ(out, "default value");
 
-    EXPECT_EQ(classOf("Software\\Brisk Download Tests\\a"), "String"); // created by the call, with the kind's class
+    EXPECT_EQ(classOf("Software\\Brisk Download Tests\\a"), "String"); // created with the kind's class
 }
 
 TEST_F(Registry, ValuesWithoutTerminatorOrTextEndTerminated) {
@@ -77,7 +77,8 @@ TEST_F(Registry, ValuesWithoutTerminatorOrTextEndTerminated) {
 // Each kind names the keys it creates; null data is written only as an empty text, since the
 // other kinds would take their bytes from it.
 TEST_F(Registry, KeyClassesAndNullData) {
-    const char numbers[] = "Software\\Brisk Download Tests\\numbers", bytes[] = "Software\\Brisk Download Tests\\bytes";
+    const char numbers[] = "Software\\Brisk Download Tests\\numbers";
+    const char bytes[] = "Software\\Brisk Download Tests\\bytes";
     DWORD number = 7;
     ASSERT_EQ(WriteRegistry(HKEY_CURRENT_USER, numbers, "n", REG_DWORD, &number, 0), 1);
     EXPECT_EQ(classOf(numbers), "DWORD");
