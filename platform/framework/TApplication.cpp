@@ -24,6 +24,9 @@ int TApplication::Run() {
     InitInstance();
     if (Status == 0)
         MessageLoop();
+    // A main window still there when the loop ends (a WM_QUIT from elsewhere) ends now, while the
+    // whole application object lives: its end may reach the derived application's members.
+    delete MainWindow;
     return Status;
 }
 
