@@ -63,7 +63,10 @@ bool TApplication::EnableBWCC(bool on, unsigned language) {
     }
     if (BWCCEnabled)
         return true;
-    bwccModule = LoadLibraryA("BWCC32.DLL");
+    // Switched on again after being off, the library is still loaded: a second load would take
+    // a reference that nothing releases.
+    if (!bwccModule)
+        bwccModule = LoadLibraryA("BWCC32.DLL");
     if (!bwccModule)
         return false;
     typedef BOOL(WINAPI * intlInit)(UINT);
