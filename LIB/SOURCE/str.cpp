@@ -13,22 +13,6 @@ namespace {
 
 const char* textOf(const char* s) { return s ? s : ""; }
 
-// An array for a text of n characters and its terminator. A text is measured in ints, so one whose
-// array size does not fit an int is refused the way a failed allocation is, before any size
-// computed from it can wrap on a 32-bit system.
-char* arrayFor(unsigned long long n) {
-    if (n >= (unsigned long long)INT_MAX)
-        throw std::bad_alloc();
-    return new char[(size_t)n + 1];
-}
-
-char* copyOf(const char* text, size_t n) {
-    char* a = arrayFor(n);
-    memcpy(a, text, n);
-    a[n] = 0;
-    return a;
-}
-
 bool isLower(char c) { return c >= 'a' && c <= 'z'; }
 bool isUpper(char c) { return c >= 'A' && c <= 'Z'; }
 
@@ -44,9 +28,9 @@ int hexDigit(char c) {
 
 } // namespace
 
-str::str() : s(nullptr) {}
+void str::refuse() { throw std::bad_alloc(); }
 
-str::str(const char* text) : s(text ? copyOf(text, strlen(text)) : nullptr) {}
+str::str() : s(nullptr) {}
 
 // The count never reaches past the terminator, whatever the caller passes; only the first n
 // characters are looked at, so taking a piece of a long text costs the piece, not the text.
@@ -88,8 +72,6 @@ str::str(int n, const char* format, ...) : s(nullptr) {
     vsnprintf(s, (size_t)n + 1, textOf(format), args);
     va_end(args);
 }
-
-str::~str() { delete[] s; }
 
 void str::take(char* array) {
     delete[] s;
