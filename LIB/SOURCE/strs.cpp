@@ -51,15 +51,40 @@ void strs::wrap(int width, const char* text) {
     add(text);
 }
 
+// The file is read in blocks and cut as the C library's fgets with a 1000-byte buffer cuts it: a
+// piece ends after a line feed or after 999 characters. An entry is its piece up to a NUL byte,
+// without the line end (chop). The file is opened in text mode, so the C library still
+// translates what it reads. The block is on the stack and the stream unbuffered: no large
+// allocation sits between the many small ones of the entries.
 int strs::read(const char* path) {
     FILE* f = fopen(path, "rt");
     if (!f)
         return 0;
-    char line[1000];
-    while (fgets(line, sizeof line, f)) {
-        str* entry = new str(line);
-        entry->chop();
-        add(entry);
+    setvbuf(f, nullptr, _IONBF, 0);
+    const size_t piece = 999, size = 16384;
+    char block[size];
+    size_t from = 0, to = 0;
+    bool atEnd = false;
+    for (;;) {
+        if (to - from < piece && !atEnd) {
+            memmove(block, block + from, to - from);
+            to -= from;
+            from = 0;
+            while (to < piece && !atEnd) {
+                size_t got = fread(block + to, 1, size - to, f);
+                to += got;
+                atEnd = got == 0;
+            }
+        }
+        if (from == to)
+            break;
+        const char* start = block + from;
+        size_t most = to - from < piece ? to - from : piece;
+        const char* lineFeed = (const char*)memchr(start, '\n', most);
+        size_t taken = lineFeed ? (size_t)(lineFeed - start) + 1 : most;
+        from += taken;
+        str* entry = new str(start, (int)taken); // up to a NUL byte, as fgets's caller sees it
+        add(&entry->chop());
     }
     fclose(f);
     return 1;
@@ -125,24 +150,33 @@ void strs::sortByText() {
         n->element = entries[i++].entry;
 }
 
-// Measures first and copies once, so joining many lines stays linear.
+// Measures each entry once (chopping only one that ends in a line end), keeping the lengths, then
+// copies into one array of blanks: joining many lines stays linear.
 str strs::join() {
+    str result; // the one object returned, so that it is not copied on the way out
+    if (!first)
+        return result;
+    std::vector<size_t> lengths;
+    lengths.reserve((size_t)count);
     size_t total = 0;
     for (node* n = first; n; n = n->next) {
-        size_t len = n->element->chop().length();
+        const char* text = *n->element;
+        size_t len = text ? strlen(text) : 0;
+        if (len && (text[len - 1] == '\r' || text[len - 1] == '\n')) // a line end to chop
+            len = (size_t)n->element->chop().length();
+        lengths.push_back(len);
         total += len ? len + 1 : 2;
     }
-    if (!first)
-        return str();
     if (total >= INT_MAX) // longer than a str can be: refused as the fill constructor refuses
         throw std::bad_alloc();
-    str result((int)total, ' ');
+    str blanks((int)total, ' ');
+    result.swap(blanks);
     char* out = result;
-    for (node* n = first; n; n = n->next) {
-        size_t len = n->element->length();
-        if (len) {
-            memcpy(out, (const char*)*n->element, len);
-            out += len + 1;
+    const size_t* len = lengths.data();
+    for (node* n = first; n; n = n->next, ++len) {
+        if (*len) {
+            memcpy(out, (const char*)*n->element, *len);
+            out += *len + 1;
         } else {
             out[1] = '\n';
             out += 2;
