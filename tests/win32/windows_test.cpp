@@ -209,45 +209,31 @@ TEST_F(Windows, RunWithoutTheControlLibraryStopsWithAMessage) {
     EXPECT_EQ(app->mainWindowsMade, 0);
 }
 
+// The user moves the main window, then closes it; or the loop ends (a WM_QUIT from elsewhere)
+// with the window still open, and the run deletes it while the application, whose member the
+// store is, still lives. Either way its position reaches the file and the resources go.
 TEST_F(Windows, DefaultRunShowsTheMainWindowThenSavesAndReleases) {
-    HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
-    app->resources.add(new resrc(brush, resrc::gdiObject));
     app->makeMainWindow = [] {
         normWin* w = new normWin(nullptr, "Main of the run");
         w->bindPosition(1012);
         return w;
     };
-    // The user moves the main window, then closes it.
-    windowDriver user(nullptr, "Main of the run", [](HWND w) {
-        SetWindowPos(w, nullptr, 20, 10, 200, 100, SWP_NOZORDER | SWP_NOACTIVATE);
-        PostMessageA(w, WM_CLOSE, 0, 0);
-    });
-    EXPECT_EQ(app->Run(), 0);
-    user.join();
-    EXPECT_TRUE(user.found);
-    EXPECT_EQ(app->MainWindow, nullptr);
-    EXPECT_EQ(app->stored("Pos"), saveText(20, 10, 200, 100, false));
-    EXPECT_EQ(GetObjectType(brush), 0u); // released after the loop
-    EXPECT_EQ(app->resources.size(), 0);
-}
-
-// The loop ends (a WM_QUIT from elsewhere) with the main window open. The run deletes it while
-// the application, whose member the store is, still lives: its position reaches the file.
-TEST_F(Windows, LoopThatEndsWithTheWindowOpenSavesItsPosition) {
-    app->makeMainWindow = [] {
-        normWin* w = new normWin(nullptr, "Main left open");
-        w->bindPosition(1012);
-        return w;
-    };
-    windowDriver user(nullptr, "Main left open", [](HWND w) {
-        SetWindowPos(w, nullptr, 30, 20, 240, 120, SWP_NOZORDER | SWP_NOACTIVATE);
-        PostMessageA(w, WM_QUIT, 0, 0);
-    });
-    EXPECT_EQ(app->Run(), 0);
-    user.join();
-    EXPECT_TRUE(user.found);
-    EXPECT_EQ(app->MainWindow, nullptr);
-    EXPECT_EQ(app->stored("Pos"), saveText(30, 20, 240, 120, false));
+    for (UINT ending : {WM_CLOSE, WM_QUIT}) {
+        HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
+        app->resources.add(new resrc(brush, resrc::gdiObject));
+        int x = ending == WM_CLOSE ? 20 : 30;
+        windowDriver user(nullptr, "Main of the run", [&](HWND w) {
+            SetWindowPos(w, nullptr, x, 10, 200, 100, SWP_NOZORDER | SWP_NOACTIVATE);
+            PostMessageA(w, ending, 0, 0);
+        });
+        EXPECT_EQ(app->Run(), 0);
+        user.join();
+        EXPECT_TRUE(user.found);
+        EXPECT_EQ(app->MainWindow, nullptr);
+        EXPECT_EQ(app->stored("Pos"), saveText(x, 10, 200, 100, false));
+        EXPECT_EQ(GetObjectType(brush), 0u); // released after the loop
+        EXPECT_EQ(app->resources.size(), 0);
+    }
 }
 
 TEST_F(Windows, ChildrenGoWithTheirParent) {
