@@ -150,21 +150,18 @@ void strs::sortByText() {
         n->element = entries[i++].entry;
 }
 
-// Measures each entry once (chopping only one that ends in a line end), keeping the lengths, then
-// copies into one array of blanks: joining many lines stays linear.
+// Measures first and copies once into one array of blanks, so joining many lines stays linear.
+// An entry is chopped only when it ends in a line end: most are measured once before the copy.
 str strs::join() {
     str result; // the one object returned, so that it is not copied on the way out
     if (!first)
         return result;
-    std::vector<size_t> lengths;
-    lengths.reserve((size_t)count);
     size_t total = 0;
     for (node* n = first; n; n = n->next) {
         const char* text = *n->element;
         size_t len = text ? strlen(text) : 0;
-        if (len && (text[len - 1] == '\r' || text[len - 1] == '\n')) // a line end to chop
+        if (len && (text[len - 1] == '\r' || text[len - 1] == '\n'))
             len = (size_t)n->element->chop().length();
-        lengths.push_back(len);
         total += len ? len + 1 : 2;
     }
     if (total >= INT_MAX) // longer than a str can be: refused as the fill constructor refuses
@@ -172,11 +169,11 @@ str strs::join() {
     str blanks((int)total, ' ');
     result.swap(blanks);
     char* out = result;
-    const size_t* len = lengths.data();
-    for (node* n = first; n; n = n->next, ++len) {
-        if (*len) {
-            memcpy(out, (const char*)*n->element, *len);
-            out += *len + 1;
+    for (node* n = first; n; n = n->next) {
+        size_t len = (size_t)n->element->length();
+        if (len) {
+            memcpy(out, (const char*)*n->element, len);
+            out += len + 1;
         } else {
             out[1] = '\n';
             out += 2;

@@ -1,18 +1,21 @@
 // tokenScan: a reentrant token walk; separators at either end and runs of them give no empty token.
 #include "tokenScan.h"
 
-#include <cstring>
+tokenScan::tokenScan(const char* text, const char* separators) : text(text ? text : ""), pos(0) {
+    for (bool& b : separator)
+        b = false;
+    for (const char* p = separators ? separators : ""; *p; ++p)
+        separator[(unsigned char)*p] = true;
+}
 
-tokenScan::tokenScan(const char* text, const char* separators)
-    : text(text ? text : ""), separators(separators ? separators : ""), pos(0) {}
-
-// strspn and strcspn measure the runs with the C library's scanning, many bytes at a time.
 bool tokenScan::next(int& start, int& length) {
-    pos += (int)strspn(text + pos, separators);
+    while (text[pos] && separator[(unsigned char)text[pos]])
+        ++pos;
     if (!text[pos])
         return false;
     start = pos;
-    pos += (int)strcspn(text + pos, separators);
+    while (text[pos] && !separator[(unsigned char)text[pos]])
+        ++pos;
     length = pos - start;
     return true;
 }

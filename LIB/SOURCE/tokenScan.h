@@ -12,6 +12,6 @@ public:
 
 private:
     const char* text;
-    const char* separators;
     int pos;
+    bool separator[256];
 };
