@@ -13,16 +13,13 @@ void fbk::setName(const char* text) {
 
 namespace {
 bool fits(const char* text) { return text && *text && strlen(text) < sizeof(fbk::name); }
+long long stampOf(const fbk& e) { return ((long long)(e.date & 0xFFFF) << 16) | (e.time & 0xFFFF); }
 } // namespace
 
 bool fbk::setFoundName(const char* found, const char* shortName) {
     setName(fits(found) ? found : fits(shortName) ? shortName : "");
     return name[0] != 0;
 }
-
-namespace {
-long long stampOf(const fbk& e) { return ((long long)(e.date & 0xFFFF) << 16) | (e.time & 0xFFFF); }
-} // namespace
 
 int NewestFirst(const fbk& a, const fbk& b) {
     long long x = stampOf(a), y = stampOf(b);

@@ -29,9 +29,9 @@ bool options::isSwitch(const char* token, size_t length) {
 // is copied once, into the entry that keeps it.
 void options::take(const char* token, int length, bool keepArgs) {
     if (isSwitch(token, (size_t)length))
-        set<str>::add(new str(token + 1, length - 1));
+        add(new str(token + 1, length - 1));
     else if (keepArgs)
-        args.set<str>::add(new str(token, length));
+        args.add(new str(token, length));
 }
 
 // One scan over the text, so that a long command line parses in linear time.
