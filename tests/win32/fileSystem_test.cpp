@@ -14,26 +14,19 @@
 
 namespace {
 
-// Folder links. Wine makes none through its own calls (CreateSymbolicLinkA does nothing there)
-// but shows a Unix symbolic link to a folder as one, so there ln and rm, started as Wine starts
-// any program, make and remove them.
-bool isLink(const std::string& path) {
-    DWORD a = GetFileAttributesA(path.c_str());
-    return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_REPARSE_POINT);
-}
-
-// Runs a Unix command on the Unix forms of two paths, then waits until done holds.
-bool runOnUnixPaths(const char* program, const std::string& a, const std::string& b,
-                    std::function<bool()> done) {
+// Runs a Unix program on the Unix forms of paths, started as Wine starts any program, unless
+// done holds already; then waits until it does. Wine makes no folder link through its own calls
+// (CreateSymbolicLinkA does nothing) and cannot remove one, but it shows a Unix symbolic link to
+// a folder as a reparse point: ln and rm make and remove them.
+bool runUnix(std::string command, std::initializer_list<std::string> paths, std::function<bool()> done) {
     typedef char*(CDECL * unixNameOf)(const WCHAR*);
     HMODULE kernel = GetModuleHandleA("kernel32.dll");
     auto unixName = (unixNameOf)(void*)GetProcAddress(kernel, "wine_get_unix_file_name");
-    if (!unixName)
+    if (done() || !unixName)
         return done();
-    std::string command = program;
-    for (const std::string* path : {&a, &b}) {
+    for (const std::string& path : paths) {
         WCHAR wide[MAX_PATH];
-        MultiByteToWideChar(CP_ACP, 0, path->c_str(), -1, wide, MAX_PATH);
+        MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH);
         char* name = unixName(wide);
         command += std::string(" \"") + (name ? name : "") + "\"";
         HeapFree(GetProcessHeap(), 0, name);
@@ -41,27 +34,19 @@ bool runOnUnixPaths(const char* program, const std::string& a, const std::string
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process;
-    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &process))
-        return false;
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    if (CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                       &process)) {
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
     for (DWORD start = GetTickCount(); !done() && GetTickCount() - start < 10000;)
         Sleep(10);
     return done();
 }
 
-bool makeFolderLink(const std::string& link, const std::string& target) {
-    typedef BOOLEAN(WINAPI * createLink)(const char*, const char*, DWORD);
-    auto create = (createLink)(void*)GetProcAddress(GetModuleHandleA("kernel32.dll"), "CreateSymbolicLinkA");
-    if (create && create(link.c_str(), target.c_str(), SYMBOLIC_LINK_FLAG_DIRECTORY) && isLink(link))
-        return true;
-    return runOnUnixPaths("Z:\\bin\\ln -s", target, link, [&] { return isLink(link); });
-}
-
-void removeFolderLink(const std::string& link) {
-    if (isLink(link) && !RemoveDirectoryA(link.c_str()))
-        runOnUnixPaths("Z:\\bin\\rm -f", link, link, [&] { return !isLink(link); });
+bool isLink(const std::string& path) {
+    DWORD a = GetFileAttributesA(path.c_str());
+    return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_REPARSE_POINT);
 }
 
 // A fresh folder under the temporary folder, removed with everything in it afterwards.
@@ -70,16 +55,19 @@ protected:
     std::string root, savedDir;
     void SetUp() override {
         root = casePath("kvtest_");
-        RemoveTree(root.c_str());
-        if (GetFileAttributesA(root.c_str()) != INVALID_FILE_ATTRIBUTES) // a link left by a stopped run
-            runOnUnixPaths("Z:\\bin\\rm -rf", root, root,
-                           [&] { return GetFileAttributesA(root.c_str()) == INVALID_FILE_ATTRIBUTES; });
+        removeRoot();
         ASSERT_TRUE(CreateDirectoryA(root.c_str(), nullptr));
         savedDir = std::string(CurrentDir());
     }
     void TearDown() override {
         SetCurrentDirectoryA(savedDir.c_str());
+        removeRoot();
+    }
+    // RemoveTree, and rm where a folder link kept the folder standing.
+    void removeRoot() {
         RemoveTree(root.c_str());
+        auto gone = [&] { return GetFileAttributesA(root.c_str()) == INVALID_FILE_ATTRIBUTES; };
+        runUnix("Z:\\bin\\rm -rf", {root}, gone);
     }
     std::string at(const std::string& name) { return root + "\\" + name; }
     void touch(const std::string& name, const char* text = "x") {
@@ -209,13 +197,13 @@ TEST_F(Folder, RemoveTreeLeavesWhatALinkPointsTo) {
     touch("target\\inner\\keep too.txt");
     CreateDir(at("tree").c_str());
     touch("tree\\gone.txt");
-    ASSERT_TRUE(makeFolderLink(at("tree\\link"), at("target")));
+    std::string link = at("tree\\link");
+    ASSERT_TRUE(runUnix("Z:\\bin\\ln -s", {at("target"), link}, [&] { return isLink(link); }));
     RemoveTree(at("tree").c_str());
     EXPECT_FALSE(FileExists(at("tree\\gone.txt").c_str()));
-    RemoveTree(at("tree\\link").c_str()); // the link itself as the tree
+    RemoveTree(link.c_str()); // the link itself as the tree
     EXPECT_TRUE(FileExists(at("target\\keep.txt").c_str()));
     EXPECT_TRUE(FileExists(at("target\\inner\\keep too.txt").c_str()));
-    removeFolderLink(at("tree\\link")); // where RemoveTree could not
 }
 
 TEST_F(Folder, DeleteFilesReportsEachFailure) {
