@@ -249,10 +249,12 @@ str str::repeat(int n) const {
     size_t len = strlen(s), times = (size_t)(n < 0 ? -(long long)n : n);
     str result;
     result.s = arrayFor((unsigned long long)len * times);
-    for (size_t i = 0; i < times; ++i)
-        for (size_t j = 0; j < len; ++j)
-            result.s[i * len + j] = n < 0 ? s[len - 1 - j] : s[j];
-    result.s[len * times] = 0;
+    char* out = result.s;
+    if (len > 0) // the empty text repeated is empty, without counting to n
+        for (size_t i = 0; i < times; ++i)
+            for (size_t j = 0; j < len; ++j)
+                *out++ = n < 0 ? s[len - 1 - j] : s[j];
+    *out = 0;
     return result;
 }
 

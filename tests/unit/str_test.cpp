@@ -171,6 +171,8 @@ TEST(StrEdit, RepeatTrimMid) {
     EXPECT_EQ(textOf(str("ab").repeat(-2)), "baba");
     EXPECT_TRUE(str("ab").repeat(0).isNull());
     EXPECT_TRUE(str().repeat(2).isNull());
+    EXPECT_EQ(textOf(str("").repeat(INT_MAX)), ""); // at once, not after 2^31 empty rounds
+    EXPECT_EQ(textOf(str("").repeat(INT_MIN)), "");
 
     str padded("  a b  ");
     EXPECT_EQ(textOf(padded.trim(0)), "a b");
