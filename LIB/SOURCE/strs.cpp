@@ -150,18 +150,23 @@ void strs::sortByText() {
         n->element = entries[i++].entry;
 }
 
-// Measures first and copies once into one array of blanks, so joining many lines stays linear.
-// An entry is chopped only when it ends in a line end: most are measured once before the copy.
+// Walks the list once, noting where each entry's text is and how long, then copies from those
+// notes into one array of blanks: the entries' nodes and strings, wherever the heap has put them,
+// are reached once, and joining many lines stays linear. An entry is chopped only when it ends in
+// a line end.
 str strs::join() {
     str result; // the one object returned, so that it is not copied on the way out
     if (!first)
         return result;
+    std::vector<std::pair<const char*, size_t>> texts;
+    texts.reserve((size_t)count);
     size_t total = 0;
     for (node* n = first; n; n = n->next) {
         const char* text = *n->element;
         size_t len = text ? strlen(text) : 0;
         if (len && (text[len - 1] == '\r' || text[len - 1] == '\n'))
             len = (size_t)n->element->chop().length();
+        texts.emplace_back(text, len);
         total += len ? len + 1 : 2;
     }
     if (total >= INT_MAX) // longer than a str can be: refused as the fill constructor refuses
@@ -169,11 +174,10 @@ str strs::join() {
     str blanks((int)total, ' ');
     result.swap(blanks);
     char* out = result;
-    for (node* n = first; n; n = n->next) {
-        size_t len = (size_t)n->element->length();
-        if (len) {
-            memcpy(out, (const char*)*n->element, len);
-            out += len + 1;
+    for (const auto& text : texts) {
+        if (text.second) {
+            memcpy(out, text.first, text.second);
+            out += text.second + 1;
         } else {
             out[1] = '\n';
             out += 2;
