@@ -8,6 +8,7 @@
 #include <new>
 #include <string_view>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 strs::strs(int width, const char* text) { wrap(width, text); }
