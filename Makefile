@@ -1,8 +1,9 @@
 # make: build both presets and the distribution (build/dist); make test: build and run every
-# test, the fuzz targets for 10 s each among them; make fuzz: the fuzz targets for FUZZ_SECONDS
-# (60) each; make bench: the measurements, into build/bench.txt; make run: start the program
-# under Wine; make clean: remove everything generated.
-.PHONY: all build test fuzz fuzz-build bench run clean bootstrap
+# test, the 32-bit native builds' among them, and the fuzz targets for 10 s each (5 s each in
+# the 32-bit build); make fuzz: the fuzz targets of both builds for FUZZ_SECONDS (60) each;
+# make bench: the measurements, into build/bench.txt; make run: start the program under Wine;
+# make clean: remove everything generated.
+.PHONY: all build build32 test fuzz fuzz-build bench run clean bootstrap
 FUZZ_SECONDS ?= 60
 
 all: build
@@ -16,17 +17,27 @@ build: bootstrap
 	cmake --preset win32 >/dev/null
 	cmake --build --preset win32
 
-test: build fuzz-build
+test: build build32 fuzz-build
 	ctest --preset host
+	ctest --preset host32
 	ctest --preset win32
 	FUZZ_SECONDS=10 ctest --preset fuzz
+	FUZZ_SECONDS=5 ctest --preset fuzz32
+
+# The portable library and its unit tests as a 32-bit program, where sizes wrap as in the program.
+build32: bootstrap
+	cmake --preset host32 >/dev/null
+	cmake --build --preset host32
 
 fuzz-build: bootstrap
 	cmake --preset fuzz >/dev/null
 	cmake --build --preset fuzz
+	cmake --preset fuzz32 >/dev/null
+	cmake --build --preset fuzz32
 
 fuzz: fuzz-build
 	FUZZ_SECONDS=$(FUZZ_SECONDS) ctest --preset fuzz --timeout $$(( $(FUZZ_SECONDS) + 120 ))
+	FUZZ_SECONDS=$(FUZZ_SECONDS) ctest --preset fuzz32 --timeout $$(( $(FUZZ_SECONDS) + 120 ))
 
 bench: build
 	cmake --preset bench >/dev/null

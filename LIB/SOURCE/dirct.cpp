@@ -22,44 +22,39 @@ bool taken(const WIN32_FIND_DATAA& found, DWORD filter) {
     return found.cFileName[0] != '.';
 }
 
-// A name too long for the entry is kept in its short form, so that the entry still names the
-// file; where there is none, it is cut to what fits.
-const char* nameFor(const WIN32_FIND_DATAA& found) {
-    if (strlen(found.cFileName) > 12 && found.cAlternateFileName[0])
-        return found.cAlternateFileName;
-    return found.cFileName;
-}
-
 void listInto(set<fbk>& entries, const char* pattern, DWORD filter) {
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA(pattern, &found);
     if (search == INVALID_HANDLE_VALUE)
         return;
     do {
-        if (!taken(found, filter))
-            continue;
-        fbk* e = new fbk();
-        e->attribute = (unsigned char)found.dwFileAttributes;
+        fbk e = {};
+        if (!taken(found, filter) || !e.setFoundName(found.cFileName, found.cAlternateFileName))
+            continue; // an entry that could not name its file is left out
+        e.attribute = (unsigned char)found.dwFileAttributes;
         FILETIME local;
         WORD date = 0, time = 0;
         FileTimeToLocalFileTime(&found.ftLastWriteTime, &local);
         FileTimeToDosDateTime(&local, &date, &time);
-        e->date = date;
-        e->time = time;
-        e->size = found.nFileSizeLow;
-        e->setName(nameFor(found));
-        entries.add(e);
+        e.date = date;
+        e.time = time;
+        e.size = found.nFileSizeLow;
+        entries.add(new fbk(e));
     } while (FindNextFileA(search, &found));
     FindClose(search);
 }
 
-bool given(const char* pattern) { return pattern && *pattern; }
+// An empty folder or pattern is not given. A folder of "" would make the search "\*.*", the root
+// of the current drive.
+bool given(const char* text) { return text && *text; }
 
 } // namespace
 
 dirct::dirct(const char* path, const char* filePattern, const char* dirPattern)
     : path(path), pattern(filePattern), flags(0) {
     CharUpperA(this->path);
+    if (!given(path))
+        return;
     if (given(dirPattern))
         listInto(dirs, JoinPath(path, dirPattern), FILE_ATTRIBUTE_DIRECTORY);
     if (given(filePattern))
@@ -67,6 +62,8 @@ dirct::dirct(const char* path, const char* filePattern, const char* dirPattern)
 }
 
 bool DeleteFiles(dirct& listing) {
+    if (!given(listing.path)) // its names would be taken from the root of the current drive
+        return listing.size() == 0;
     bool all = true;
     for (fbk* e = listing.toFirst(0); e; e = listing.move(1))
         all = DeleteFileA(JoinPath(listing.path, e->name)) && all;
@@ -74,6 +71,14 @@ bool DeleteFiles(dirct& listing) {
 }
 
 void RemoveTree(const char* path) {
+    if (!given(path))
+        return;
+    // A link to a folder (a junction or a symbolic link) goes, never what it points to.
+    DWORD attributes = GetFileAttributesA(path);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+        RemoveDirectoryA(path);
+        return;
+    }
     dirct listing(path, "*.*", "*.*");
     DeleteFiles(listing);
     for (fbk* d = listing.dirs.toFirst(0); d; d = listing.dirs.move(1))

@@ -12,8 +12,14 @@ void fbk::setName(const char* text) {
 }
 
 namespace {
+bool fits(const char* text) { return text && *text && strlen(text) < sizeof(fbk::name); }
 long long stampOf(const fbk& e) { return ((long long)(e.date & 0xFFFF) << 16) | (e.time & 0xFFFF); }
 } // namespace
+
+bool fbk::setFoundName(const char* found, const char* shortName) {
+    setName(fits(found) ? found : fits(shortName) ? shortName : "");
+    return name[0] != 0;
+}
 
 int NewestFirst(const fbk& a, const fbk& b) {
     long long x = stampOf(a), y = stampOf(b);
@@ -42,7 +48,7 @@ str ListLine(const fbk& entry) {
                (const char*)DateText(entry.date), (const char*)TimeText(entry.time));
 }
 
-long FileStamp(const fbk& entry) {
+long long FileStamp(const fbk& entry) {
     struct tm t = {};
     t.tm_sec = (entry.time & 31) * 2;
     t.tm_min = (entry.time >> 5) & 63;
@@ -51,5 +57,9 @@ long FileStamp(const fbk& entry) {
     t.tm_mon = ((entry.date >> 5) & 15) - 1;
     t.tm_year = ((entry.date >> 9) & 127) + 80;
     t.tm_isdst = -1;
-    return (long)mktime(&t);
+#ifdef _WIN32
+    return (long long)_mktime64(&t); // the 32-bit runtime's time_t ends in 2038
+#else
+    return (long long)mktime(&t);
+#endif
 }

@@ -15,6 +15,9 @@ struct fbk {
 
     // Keeps at most 12 characters of the name, always terminated.
     void setName(const char* text);
+    // Keeps a name found by a folder search where it fits, else its short (8.3) form. A cut name
+    // could name another file, so when neither fits it keeps "" and returns false.
+    bool setFoundName(const char* found, const char* shortName);
 };
 #pragma pack(pop)
 
@@ -26,4 +29,6 @@ int ByName(const fbk& a, const fbk& b);      // strcmp of the names
 str ListLine(const fbk& entry); // name, extension, size, date and time separated by tabs
 str TimeText(unsigned time);    // 01:05:08 PM; noon and midnight show as 00
 str DateText(unsigned date);    // 06/20/96; the year counts from 1900, so 2001 shows as 101
-long FileStamp(const fbk& entry); // calendar time of the entry's local date and time
+// Calendar time of the entry's local date and time, in 64 bits: DOS dates run to 2107, past the
+// end of 32-bit time in 2038.
+long long FileStamp(const fbk& entry);

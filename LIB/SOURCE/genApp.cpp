@@ -23,7 +23,10 @@ genApp::genApp(const char* name, HINSTANCE instance, HINSTANCE prevInstance, con
 }
 
 genApp::~genApp() {
-    // A main window left over saves its position while the members it reaches still exist.
+    // The default run deletes the main window while the whole application lives. One left over
+    // (made without that run) goes now, but it must not save its position: the store may be a
+    // member of the derived application, which is gone.
+    prefs = nullptr;
     delete MainWindow;
     MainWindow = nullptr;
 }

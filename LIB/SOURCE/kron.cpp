@@ -3,9 +3,9 @@
 
 #include <windows.h>
 
-void kron::start() { start_ = (int)GetTickCount(); }
+void kron::start() { start_ = GetTickCount(); }
 
-double kron::elapsed() const { return ((int)GetTickCount() - start_) * 0.001; }
+double kron::elapsed() const { return between(start_, GetTickCount()); }
 
 void kron::pause(double seconds) {
     kron k;

@@ -10,9 +10,14 @@ public:
     double elapsed() const;        // seconds since start
     static void pause(double seconds); // busy wait; processes no messages
 
+    // Seconds from the tick count from to the later tick count to. The difference is taken in
+    // unsigned arithmetic, so that it stays right when the counter passes 2^31 (24.8 days of
+    // uptime) and when it wraps to 0 (49.7 days).
+    static double between(unsigned from, unsigned to) { return (unsigned)(to - from) * 0.001; }
+
     str label;
 
 private:
-    int start_;
+    unsigned start_;
     int lap, laps, spare;
 };

@@ -3,13 +3,23 @@
 
 #include "genApp.h"
 #include "mdiClientWin.h"
+#include "mdiWin.h"
 
 mdiMainWin::mdiMainWin(const char* title, HMENU menu)
     : TMDIFrame(title, menu), mdiMainWinX(this), texts(1, str("")) {
     this->title = title;
 }
 
+mdiMainWin::~mdiMainWin() { mdiWin::tilePending = 0; }
+
 TMDIClient* mdiMainWin::InitClientWindow() { return new mdiClientWin(this); }
+
+bool mdiMainWin::EvCommand(int id) {
+    bool handled = TMDIFrame::EvCommand(id);
+    if (id == CM_TILECHILDREN)
+        mdiWin::tilePending = 0;
+    return handled;
+}
 
 bool mdiMainWin::CanClose() {
     if (HWindow)

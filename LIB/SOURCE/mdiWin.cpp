@@ -2,6 +2,7 @@
 #include "mdiWin.h"
 
 #include "genApp.h"
+#include "mdiMainWin.h"
 #include "pref"
 
 namespace {
@@ -14,15 +15,18 @@ mdiWin::mdiWin(TMDIFrame* frame, const char* title, winX* parent) : TMDIChild(fr
     this->title = title;
 }
 
+// Only the library's main window answers the request (mdiMainWin::EvCommand) and so clears it.
 void mdiWin::requestTiling() {
     genApp* app = static_cast<genApp*>(TApplication::current);
-    if (!app || !app->prefs || app->closing[0] || tilePending || !app->MainWindow || !app->MainWindow->HWindow)
+    if (!app || !app->prefs || app->closing[0] || tilePending)
+        return;
+    mdiMainWin* main = dynamic_cast<mdiMainWin*>(app->MainWindow);
+    if (!main || !main->HWindow)
         return;
     prefItem* item = app->prefs->findItem(autoTileItem);
     if (!item || item->getInt() == 0)
         return;
-    tilePending = 1;
-    PostMessageA(app->MainWindow->HWindow, WM_COMMAND, CM_TILECHILDREN, 0);
+    tilePending = PostMessageA(main->HWindow, WM_COMMAND, CM_TILECHILDREN, 0) ? 1 : 0;
 }
 
 void mdiWin::EvSize(UINT type, int width, int height) {

@@ -13,8 +13,8 @@ public:
     void EvSize(UINT type, int width, int height) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override; // the close
 
-    // Posts the tile-children command to the main window when the store's item 1013 is not 0,
-    // once until the tiling has run.
+    // Posts the tile-children command to the main window (an mdiMainWin) when the store's item
+    // 1013 is not 0, once until the main window has answered it or has gone.
     static void requestTiling();
     static int tilePending;
 };

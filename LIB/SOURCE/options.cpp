@@ -10,23 +10,28 @@ options::options() {
     prefixes.add("/");
 }
 
-bool options::isSwitch(const char* token) {
-    size_t len = strlen(token ? token : "");
+bool options::isSwitch(const char* token) { return isSwitch(token, strlen(token ? token : "")); }
+
+// A prefix matches when the token goes on past its end; compared in place, without measuring it.
+bool options::isSwitch(const char* token, size_t length) {
     for (str* p = prefixes.toFirst(0); p; p = prefixes.move(1)) {
-        size_t lp = p->length();
-        if (len > lp && strncmp(token, *p, lp) == 0)
+        const char* prefix = *p ? (const char*)*p : "";
+        size_t i = 0;
+        while (prefix[i] && i < length && token[i] == prefix[i])
+            ++i;
+        if (!prefix[i] && length > i)
             return true;
     }
     return false;
 }
 
-// A switch is stored without its first character, whatever the length of its prefix.
+// A switch is stored without its first character, whatever the length of its prefix. The token
+// is copied once, into the entry that keeps it.
 void options::take(const char* token, int length, bool keepArgs) {
-    str t(token, length);
-    if (isSwitch(t))
-        add((const char*)t + 1);
+    if (isSwitch(token, (size_t)length))
+        add(new str(token + 1, length - 1));
     else if (keepArgs)
-        args.add(t);
+        args.add(new str(token, length));
 }
 
 // One scan over the text, so that a long command line parses in linear time.

@@ -3,6 +3,8 @@
 
 #include "strs.h"
 
+#include <cstddef>
+
 // A token is a switch when it begins with a prefix ("-" or "/") and is longer than it; a prefix
 // alone is an argument. Blanks and quotation marks are ordinary characters. Parsing again appends.
 class options : public strs {
@@ -26,6 +28,7 @@ public:
     strs prefixes;
 
 private:
+    bool isSwitch(const char* token, size_t length); // the first length characters of token
     int parse(const char* text, const char* separators, bool keepArgs);
     void take(const char* token, int length, bool keepArgs);
 };

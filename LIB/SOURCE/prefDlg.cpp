@@ -17,18 +17,21 @@ bool prefDlg::EvCommand(int id) {
     return true;
 }
 
+// A dialog without a store has nothing to move, and nothing to reset.
 void prefDlg::transferToControls() {
-    for (int i = 0; i < store->count; ++i)
+    for (int i = 0; store && i < store->count; ++i)
         store->items[i].toControl(*this);
 }
 
 bool prefDlg::transferFromControls() {
-    for (int i = 0; i < store->count; ++i)
+    for (int i = 0; store && i < store->count; ++i)
         store->items[i].fromControl(*this);
     return true;
 }
 
 void prefDlg::resetAll() {
+    if (!store)
+        return;
     if (DlgMessage("All Preferences (including print settings) will be reset to factory defaults.\nProceed?", 36,
                    "Preferences") != IDYES)
         return;

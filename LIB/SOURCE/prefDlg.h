@@ -6,7 +6,8 @@
 
 class prefDlg : public winDlg {
 public:
-    // The store is not owned and must outlive the dialog.
+    // The store is not owned and must outlive the dialog; without one (null) the dialog moves
+    // nothing and offers no reset.
     prefDlg(HWND parent, const str& templateName, pref* store);
 
     void SetupWindow() override; // the dialog setup, then every item into its control

@@ -25,10 +25,14 @@ LONG ReadRegistry(HKEY root, const char* keyPath, const char* valueName, str& ou
 }
 
 int WriteRegistry(HKEY root, const char* keyPath, const char* valueName, DWORD kind, const void* data, DWORD size) {
+    if (!data && kind != REG_SZ) // no bytes to take the count from
+        return 0;
     const char* keyClass = "hex";
     if (kind == REG_SZ) {
+        if (!data)
+            data = "";
         keyClass = "String";
-        size = (DWORD)strlen(data ? (const char*)data : "") + 1;
+        size = (DWORD)strlen((const char*)data) + 1;
     } else if (kind == REG_DWORD) {
         keyClass = "DWORD";
         size = 4;
@@ -37,8 +41,7 @@ int WriteRegistry(HKEY root, const char* keyPath, const char* valueName, DWORD k
     if (RegCreateKeyExA(root, keyPath, 0, (char*)keyClass, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &key,
                         nullptr) != ERROR_SUCCESS)
         return 0;
-    const BYTE* bytes = (const BYTE*)(data ? data : "");
-    int ok = RegSetValueExA(key, valueName, 0, kind, bytes, size) == ERROR_SUCCESS;
+    int ok = RegSetValueExA(key, valueName, 0, kind, (const BYTE*)data, size) == ERROR_SUCCESS;
     RegCloseKey(key);
     return ok;
 }

@@ -12,5 +12,6 @@ LONG ReadRegistry(HKEY root, const char* keyPath, const char* valueName, str& ou
 
 // Writes a value of kind REG_SZ (the text and its terminator; size is ignored), REG_DWORD
 // (4 bytes; size is ignored) or REG_BINARY (size bytes), creating the key and any missing keys
-// above it. Returns 1 on success, 0 on failure.
+// above it. Null data writes "" as a text and nothing of any other kind (the result is then 0).
+// Returns 1 on success, 0 on failure.
 int WriteRegistry(HKEY root, const char* keyPath, const char* valueName, DWORD kind, const void* data, DWORD size);

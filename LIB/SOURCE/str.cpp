@@ -3,20 +3,15 @@
 
 #include "tokenScan.h"
 
+#include <climits>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <new>
 
 namespace {
 
 const char* textOf(const char* s) { return s ? s : ""; }
-
-char* copyOf(const char* text, size_t n) {
-    char* a = new char[n + 1];
-    memcpy(a, text, n);
-    a[n] = 0;
-    return a;
-}
 
 bool isLower(char c) { return c >= 'a' && c <= 'z'; }
 bool isUpper(char c) { return c >= 'A' && c <= 'Z'; }
@@ -33,9 +28,9 @@ int hexDigit(char c) {
 
 } // namespace
 
-str::str() : s(nullptr) {}
+void str::refuse() { throw std::bad_alloc(); }
 
-str::str(const char* text) : s(text ? copyOf(text, strlen(text)) : nullptr) {}
+str::str() : s(nullptr) {}
 
 // The count never reaches past the terminator, whatever the caller passes; only the first n
 // characters are looked at, so taking a piece of a long text costs the piece, not the text.
@@ -61,8 +56,8 @@ str::str(double value) : s(new char[201]) { snprintf(s, 201, "%g", value); }
 str::str(int n, char c) : s(nullptr) {
     if (n < 0)
         n = 0;
-    s = new char[n + 1];
-    memset(s, c, n);
+    s = arrayFor((unsigned)n);
+    memset(s, c, (size_t)n);
     s[n] = 0;
 }
 
@@ -70,14 +65,13 @@ str::str(int n, char c) : s(nullptr) {
 str::str(int n, const char* format, ...) : s(nullptr) {
     if (n < 0)
         n = 0;
-    s = new char[n + 1]();
+    s = arrayFor((unsigned)n);
+    memset(s, 0, (size_t)n + 1);
     va_list args;
     va_start(args, format);
-    vsnprintf(s, n + 1, textOf(format), args);
+    vsnprintf(s, (size_t)n + 1, textOf(format), args);
     va_end(args);
 }
-
-str::~str() { delete[] s; }
 
 void str::take(char* array) {
     delete[] s;
@@ -98,7 +92,7 @@ str str::operator+(const char* right) const {
         return str(right);
     size_t la = strlen(s), lb = strlen(right);
     str result;
-    result.s = new char[la + lb + 1];
+    result.s = arrayFor((unsigned long long)la + lb);
     memcpy(result.s, s, la);
     memcpy(result.s + la, right, lb + 1);
     return result;
@@ -234,7 +228,7 @@ str str::replace(const char* oldText, const char* newText) const {
     for (const char* p = strstr(t, oldText); p; p = strstr(p + lo, oldText))
         ++matches;
     str result;
-    result.s = new char[strlen(t) + matches * ln - matches * lo + 1];
+    result.s = arrayFor(strlen(t) + (unsigned long long)matches * ln - (unsigned long long)matches * lo);
     char* out = result.s;
     const char* mark = t;
     for (const char* p = strstr(t, oldText); p; p = strstr(mark, oldText)) {
@@ -251,13 +245,16 @@ str str::replace(const char* oldText, const char* newText) const {
 str str::repeat(int n) const {
     if (!s || n == 0)
         return str();
-    size_t len = strlen(s), times = n < 0 ? -(size_t)n : (size_t)n;
+    // len is below INT_MAX and times at most 2^31, so their product cannot wrap 64 bits.
+    size_t len = strlen(s), times = (size_t)(n < 0 ? -(long long)n : n);
     str result;
-    result.s = new char[len * times + 1];
-    for (size_t i = 0; i < times; ++i)
-        for (size_t j = 0; j < len; ++j)
-            result.s[i * len + j] = n < 0 ? s[len - 1 - j] : s[j];
-    result.s[len * times] = 0;
+    result.s = arrayFor((unsigned long long)len * times);
+    char* out = result.s;
+    if (len > 0) // the empty text repeated is empty, without counting to n
+        for (size_t i = 0; i < times; ++i)
+            for (size_t j = 0; j < len; ++j)
+                *out++ = n < 0 ? s[len - 1 - j] : s[j];
+    *out = 0;
     return result;
 }
 
@@ -312,7 +309,7 @@ str str::tokens(int n, int m, const char* separators) const {
             first = start;
         if (first >= 0) {
             end = start + len;
-            if (m <= 0 || i == n + m - 1)
+            if (m <= 0 || i - n == m - 1) // i >= n here, so neither side overflows
                 break;
         }
     }
@@ -346,12 +343,13 @@ str str::toHex(const void* bytes, int count) {
     static const char digits[] = "0123456789ABCDEF";
     const unsigned char* b = (const unsigned char*)bytes;
     str result;
-    result.s = new char[2 * (size_t)count + 1];
+    result.s = arrayFor(2ull * (unsigned)count);
+    char* out = result.s;
     for (int i = 0; i < count; ++i) {
-        result.s[2 * i] = digits[b[i] >> 4];
-        result.s[2 * i + 1] = digits[b[i] & 15];
+        *out++ = digits[b[i] >> 4];
+        *out++ = digits[b[i] & 15];
     }
-    result.s[2 * count] = 0;
+    *out = 0;
     return result;
 }
 

@@ -1,6 +1,9 @@
 // str: the library's string value, one owned zero-terminated 8-bit text; null differs from "".
 #pragma once
 
+#include <climits>
+#include <cstring>
+
 // The formatted constructor's arguments are checked like printf's (mingw's is the GNU one).
 #if defined(__clang__)
 #define STR_PRINTF_CHECK(f, a) __attribute__((format(printf, f, a)))
@@ -12,11 +15,15 @@
 // the destructor frees it. A null string (no array) acts as an empty operand in concatenation.
 // The string converts to a pointer to its characters (null for a null string), so it can be handed
 // to C and Windows calls; a string made by the fill constructor serves as an output buffer of
-// known size for such calls.
+// known size for such calls. Lengths are ints: an operation whose result would not fit one
+// (repeat, mid, the fill and formatted constructors with huge counts, concatenation, replace,
+// toHex) throws std::bad_alloc, as an allocation that fails does, and never makes a short array.
 class str {
 public:
     str();                              // null string
-    str(const char* text);              // copy; a null pointer gives a null string
+    // A copy; a null pointer gives a null string. Inline, so that a literal's length is known
+    // when the caller is compiled.
+    str(const char* text) : s(text ? copyOf(text, strlen(text)) : nullptr) {}
     str(const char* text, int n);       // first n characters (n < 0: all); n must not exceed the length
     str(const str& other);
     explicit str(int value);            // decimal text
@@ -25,7 +32,7 @@ public:
     str(int n, char c);                 // n copies of c
     // Formats into an array of n+1 zero bytes; a longer result is cut to n characters.
     str(int n, const char* format, ...) STR_PRINTF_CHECK(3, 4);
-    ~str();
+    ~str() { delete[] s; }
 
     str& operator=(const str& other);   // safe for self-assignment
     str& operator=(const char* text);   // safe for a pointer into this string's own text
@@ -86,6 +93,23 @@ public:
 
 private:
     char* s;
+    // A new array for a text of n characters and its terminator. A text is measured in ints, so
+    // one whose array size does not fit an int is refused (refuse: std::bad_alloc, as a failed
+    // allocation), before any size computed from it can wrap on a 32-bit system.
+    static char* arrayFor(unsigned long long n) {
+        if (n >= (unsigned long long)INT_MAX)
+            refuse();
+        return new char[(size_t)n + 1];
+    }
+    [[noreturn]] static void refuse();
+    // A new array holding the n characters and a terminator; inline, so that a copy of known
+    // length is made without a call.
+    static char* copyOf(const char* text, size_t n) {
+        char* a = arrayFor(n);
+        memcpy(a, text, n);
+        a[n] = 0;
+        return a;
+    }
     void take(char* array);             // frees the old array, keeps the new one
     void lower();                       // ASCII letters to lower case
 };

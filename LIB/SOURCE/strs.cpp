@@ -2,10 +2,13 @@
 #include "strs.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdint>
 #include <cstring>
+#include <new>
 #include <string_view>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 strs::strs(int width, const char* text) { wrap(width, text); }
@@ -49,32 +52,60 @@ void strs::wrap(int width, const char* text) {
     add(text);
 }
 
+// The file is read in blocks and cut as the C library's fgets with a 1000-byte buffer cuts it: a
+// piece ends after a line feed or after 999 characters. An entry is its piece up to a NUL byte,
+// without the line end (chop). The file is opened in text mode, so the C library still
+// translates what it reads. The block is on the stack and the stream unbuffered: no large
+// allocation sits between the many small ones of the entries.
 int strs::read(const char* path) {
     FILE* f = fopen(path, "rt");
     if (!f)
         return 0;
-    char line[1000];
-    while (fgets(line, sizeof line, f)) {
-        str* entry = new str(line);
-        entry->chop();
-        add(entry);
+    setvbuf(f, nullptr, _IONBF, 0);
+    const size_t piece = 999, size = 16384;
+    char block[size];
+    size_t from = 0, to = 0;
+    bool atEnd = false;
+    for (;;) {
+        if (to - from < piece && !atEnd) {
+            memmove(block, block + from, to - from);
+            to -= from;
+            from = 0;
+            while (to < piece && !atEnd) {
+                size_t got = fread(block + to, 1, size - to, f);
+                to += got;
+                atEnd = got == 0;
+            }
+        }
+        if (from == to)
+            break;
+        const char* start = block + from;
+        size_t most = to - from < piece ? to - from : piece;
+        const char* lineFeed = (const char*)memchr(start, '\n', most);
+        size_t taken = lineFeed ? (size_t)(lineFeed - start) + 1 : most;
+        from += taken;
+        str* entry = new str(start, (int)taken); // up to a NUL byte, as fgets's caller sees it
+        add(&entry->chop());
     }
     fclose(f);
     return 1;
 }
 
+// Buffered lines reach the file only when it is closed, so a full disk shows there.
 int strs::write(const char* path, const char* mode) {
     FILE* f = fopen(path, mode);
     if (!f)
         return 0;
-    print(f);
-    fclose(f);
-    return 1;
+    int ok = print(f);
+    return fclose(f) == 0 && ok;
 }
 
-void strs::print(FILE* stream) {
+int strs::print(FILE* stream) {
+    int ok = 1;
     for (node* n = first; n; n = n->next)
-        fprintf(stream, "%s\n", (const char*)*n->element);
+        if (fprintf(stream, "%s\n", n->element->isNull() ? "" : (const char*)*n->element) < 0)
+            ok = 0;
+    return ok;
 }
 
 // Sorting moves element pointers between the nodes; the nodes themselves stay in place.
@@ -120,22 +151,34 @@ void strs::sortByText() {
         n->element = entries[i++].entry;
 }
 
-// Measures first and copies once, so joining many lines stays linear.
+// Walks the list once, noting where each entry's text is and how long, then copies from those
+// notes into one array of blanks: the entries' nodes and strings, wherever the heap has put them,
+// are reached once, and joining many lines stays linear. An entry is chopped only when it ends in
+// a line end.
 str strs::join() {
+    str result; // the one object returned, so that it is not copied on the way out
+    if (!first)
+        return result;
+    std::vector<std::pair<const char*, size_t>> texts;
+    texts.reserve((size_t)count);
     size_t total = 0;
     for (node* n = first; n; n = n->next) {
-        size_t len = n->element->chop().length();
+        const char* text = *n->element;
+        size_t len = text ? strlen(text) : 0;
+        if (len && (text[len - 1] == '\r' || text[len - 1] == '\n'))
+            len = (size_t)n->element->chop().length();
+        texts.emplace_back(text, len);
         total += len ? len + 1 : 2;
     }
-    if (!first)
-        return str();
-    str result((int)total, ' ');
+    if (total >= INT_MAX) // longer than a str can be: refused as the fill constructor refuses
+        throw std::bad_alloc();
+    str blanks((int)total, ' ');
+    result.swap(blanks);
     char* out = result;
-    for (node* n = first; n; n = n->next) {
-        size_t len = n->element->length();
-        if (len) {
-            memcpy(out, (const char*)*n->element, len);
-            out += len + 1;
+    for (const auto& text : texts) {
+        if (text.second) {
+            memcpy(out, text.first, text.second);
+            out += text.second + 1;
         } else {
             out[1] = '\n';
             out += 2;

@@ -22,11 +22,13 @@ public:
     // Appends one entry per line of at most 999 characters (longer lines come in pieces), with
     // line ends removed. Returns 1, or 0 when the file cannot be opened.
     int read(const char* path);
-    // Writes each entry and a line feed to the file opened with mode. Returns 1, or 0.
+    // Writes each entry and a line feed to the file opened with mode (a null entry as an empty
+    // line). Returns 1, or 0 when the file cannot be opened, a write fails or the close fails.
     int write(const char* path, const char* mode);
     int save(const char* path) { return write(path, "wt"); }
     int appendTo(const char* path) { return write(path, "at"); }
-    void print(FILE* stream);
+    // Writes each entry and a line feed to the stream; 1 when every write succeeded, else 0.
+    int print(FILE* stream);
 
     void add(const char* text) { set<str>::add(new str(text)); }
     void add(str* entry) { set<str>::add(entry); }

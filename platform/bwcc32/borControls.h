@@ -5,6 +5,8 @@
 
 extern WNDPROC baseButtonProc;
 extern WNDPROC baseStaticProc;
+// The offset of the window bytes in which a BorShade keeps its shade style.
+extern int shadeSlot;
 
 // Answers WM_PAINT, WM_PRINTCLIENT and WM_ERASEBKGND (nothing to erase) with paint; returns
 // false for any other message.

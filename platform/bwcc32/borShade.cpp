@@ -6,11 +6,12 @@
 #include "bwcc.h"
 
 WNDPROC baseStaticProc;
+int shadeSlot;
 
 namespace {
 
 int shadeOf(HWND window, const RECT& r) {
-    int shade = GetWindowLongA(window, GWL_STYLE) & 0xF;
+    int shade = GetWindowLongA(window, shadeSlot) & 0xF;
     if (shade == BSS_GROUP || shade == BSS_HDIP || shade == BSS_VDIP)
         return shade;
     if (r.right - r.left <= 3)
@@ -67,6 +68,16 @@ void repaintFramed(HWND window) {
 } // namespace
 
 LRESULT CALLBACK borShadeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    // The shade style takes the low style bits, where the system's static control reads its own
+    // kind: a vertical line (3) would be SS_ICON, which takes the text for an icon's name and
+    // never keeps a new one. The shade style moves to the window's slot; the system's control
+    // sees a plain text.
+    if (message == WM_NCCREATE) {
+        CREATESTRUCTA* cs = (CREATESTRUCTA*)lParam;
+        SetWindowLongA(window, shadeSlot, cs->style & SS_TYPEMASK);
+        cs->style &= ~SS_TYPEMASK;
+        SetWindowLongA(window, GWL_STYLE, cs->style);
+    }
     if (paintMessage(window, message, wParam, paintShade))
         return message == WM_ERASEBKGND;
     LRESULT result = CallWindowProcA(baseStaticProc, window, message, wParam, lParam);

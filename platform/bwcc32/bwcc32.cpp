@@ -11,12 +11,17 @@ HINSTANCE libraryInstance;
 UINT textLanguage = LANG_ENGLISH;
 
 // A copy of a system class under a new name, with its own window procedure. The system's
-// procedure is kept in base and called for everything the new one does not handle.
-bool superclass(const char* systemClass, const char* name, WNDPROC proc, WNDPROC* base) {
+// procedure is kept in base and called for everything the new one does not handle. A slot of
+// its own, when asked for, follows the system class's window bytes, at *slot.
+bool superclass(const char* systemClass, const char* name, WNDPROC proc, WNDPROC* base, int* slot = nullptr) {
     WNDCLASSA wc;
     if (!GetClassInfoA(nullptr, systemClass, &wc))
         return false;
     *base = wc.lpfnWndProc;
+    if (slot) {
+        *slot = wc.cbWndExtra;
+        wc.cbWndExtra += sizeof(LONG);
+    }
     wc.lpfnWndProc = proc;
     wc.hInstance = libraryInstance;
     wc.lpszClassName = name;
@@ -49,7 +54,7 @@ BOOL WINAPI BWCCRegister(HINSTANCE) {
     ok = superclass("BUTTON", "BorBtn", borBtnProc, &baseButtonProc) && ok;
     ok = superclass("BUTTON", "BorRadio", borRadioProc, &baseButtonProc) && ok;
     ok = superclass("BUTTON", "BorCheck", borCheckProc, &baseButtonProc) && ok;
-    ok = superclass("STATIC", "BorShade", borShadeProc, &baseStaticProc) && ok;
+    ok = superclass("STATIC", "BorShade", borShadeProc, &baseStaticProc, &shadeSlot) && ok;
     return ok;
 }
 

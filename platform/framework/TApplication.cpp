@@ -24,6 +24,9 @@ int TApplication::Run() {
     InitInstance();
     if (Status == 0)
         MessageLoop();
+    // A main window still there when the loop ends (a WM_QUIT from elsewhere) ends now, while the
+    // whole application object lives: its end may reach the derived application's members.
+    delete MainWindow;
     return Status;
 }
 
@@ -60,7 +63,10 @@ bool TApplication::EnableBWCC(bool on, unsigned language) {
     }
     if (BWCCEnabled)
         return true;
-    bwccModule = LoadLibraryA("BWCC32.DLL");
+    // Switched on again after being off, the library is still loaded: a second load would take
+    // a reference that nothing releases.
+    if (!bwccModule)
+        bwccModule = LoadLibraryA("BWCC32.DLL");
     if (!bwccModule)
         return false;
     typedef BOOL(WINAPI * intlInit)(UINT);

@@ -21,8 +21,9 @@ public:
                  int cmdShow);
     virtual ~TApplication();
 
-    // The default run: InitInstance, then, unless that failed, the message loop until the main
-    // window has gone; returns the status word.
+    // The default run: InitInstance, then, unless that failed, the message loop until WM_QUIT
+    // (which the main window posts as it goes); a main window still there then is deleted.
+    // Returns the status word.
     virtual int Run();
     // The per-instance start: InitMainWindow, then the main window is created and shown with
     // showCommand. When it cannot be made, Status and Error get EM_INVALIDMAINWINDOW.
@@ -39,8 +40,8 @@ public:
     // The application object of this process, or null before it is made.
     static TApplication* current;
 
-    // Loads the custom-control library once, sets its language and registers its classes for this
-    // instance. Returns whether the support is on.
+    // Loads the custom-control library once (it is released with the application), sets its
+    // language and registers its classes for this instance. Returns whether the support is on.
     bool EnableBWCC(bool on = true, unsigned language = LANG_ENGLISH);
 
     const char* Name;

@@ -10,7 +10,7 @@ TWindow* TWindow::creating = nullptr;
 TWindow::TWindow(TWindow* parent, const char* title)
     : Attr{WS_OVERLAPPEDWINDOW, 0, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr},
       HWindow(nullptr), Parent(parent), Title(strcpy(new char[strlen(title ? title : "") + 1], title ? title : "")),
-      subclassed(nullptr) {}
+      subclassed(nullptr), made(false) {}
 
 TWindow::~TWindow() {
     if (HWindow) {
@@ -46,6 +46,7 @@ bool TWindow::Create() {
     if (!window)
         return false;
     attach(window);
+    made = true;
     SetupWindow();
     return true;
 }
@@ -118,8 +119,10 @@ LRESULT TWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         CloseWindow();
         return 0;
     case WM_DESTROY: {
+        // Not for a window whose creation failed (WM_CREATE gave -1): the quit would close the
+        // box that reports it before anyone saw it.
         TApplication* app = TApplication::current;
-        if (app && app->MainWindow == this)
+        if (made && app && app->MainWindow == this)
             PostQuitMessage(0);
         break;
     }

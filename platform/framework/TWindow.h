@@ -60,4 +60,5 @@ protected:
 
 private:
     static TWindow* creating;
+    bool made; // Create has made the window
 };

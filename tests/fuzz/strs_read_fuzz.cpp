@@ -32,6 +32,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         total += s->length();
     }
     check(total <= size);
+    // The same entries as fgets with a 1000-byte buffer and chop give.
+    f = fopen(scratchFile().c_str(), "rt");
+    check(f != nullptr);
+    str* entry = lines.toFirst(0);
+    for (char line[1000]; fgets(line, sizeof line, f); entry = lines.move(1))
+        check(entry && strcmp(*entry, str(line).chop()) == 0);
+    check(!entry);
+    fclose(f);
 
     strs sorted(lines);
     sorted.sort();

@@ -1,6 +1,7 @@
 // Tests of the assertion prompt's texts and answers, and of the debug list file.
 #include "assertFail.h"
 #include "debugList.h"
+#include "kron.h"
 #include "strs.h"
 
 #include <gtest/gtest.h>
@@ -64,6 +65,13 @@ TEST(AssertFailDeathTest, NoEndsTheProcess) {
             AssertFailCrash("stop here");
         },
         ::testing::ExitedWithCode(assertExitStatus), "");
+}
+
+TEST(Kron, ElapsedTimeAcrossTheTickCountsLimits) {
+    EXPECT_DOUBLE_EQ(kron::between(1000, 3500), 2.5);
+    EXPECT_DOUBLE_EQ(kron::between(0x7FFFFF00u, 0x80000100u), 0.512); // past 24.8 days of uptime
+    EXPECT_DOUBLE_EQ(kron::between(0xFFFFFF00u, 0x100u), 0.512);       // the counter wraps at 49.7 days
+    EXPECT_DOUBLE_EQ(kron::between(0, 0xFFFFFFFFu), 4294967.295);
 }
 
 class DebugList : public ::testing::Test {

@@ -56,19 +56,36 @@ TEST(FbkName, LongNamesAreCutAndTerminated) {
     EXPECT_EQ(std::string(e.name), "A_VERY_LONG_");
     e.setName(nullptr);
     EXPECT_EQ(std::string(e.name), "");
+
+    // A found name is never cut: "abcdefghijkl" would name another file.
+    EXPECT_TRUE(e.setFoundName("abcdefghijkl", ""));
+    EXPECT_EQ(std::string(e.name), "abcdefghijkl");
+    EXPECT_TRUE(e.setFoundName("abcdefghijkl.txt", "ABCDEF~1.TXT"));
+    EXPECT_EQ(std::string(e.name), "ABCDEF~1.TXT");
+    EXPECT_FALSE(e.setFoundName("abcdefghijkl.txt", ""));
+    EXPECT_EQ(std::string(e.name), "");
+    EXPECT_FALSE(e.setFoundName("abcdefghijkl.txt", nullptr));
 }
 
+// Dates after 2038, which DOS dates reach (to 2107), need more than 32 bits.
 TEST(FbkStamp, LocalCalendarTime) {
-    fbk e = entry("F", dosDate(1996, 6, 20), dosTime(13, 5, 8));
-    time_t stamp = (time_t)FileStamp(e);
-    struct tm* t = localtime(&stamp);
-    ASSERT_NE(t, nullptr);
-    EXPECT_EQ(t->tm_year, 96);
-    EXPECT_EQ(t->tm_mon, 5);
-    EXPECT_EQ(t->tm_mday, 20);
-    EXPECT_EQ(t->tm_hour, 13);
-    EXPECT_EQ(t->tm_min, 5);
-    EXPECT_EQ(t->tm_sec, 8);
+    for (unsigned year : {1996u, 2040u, 2107u}) {
+        fbk e = entry("F", dosDate(year, 6, 20), dosTime(13, 5, 8));
+#ifdef _WIN32
+        __time64_t stamp = FileStamp(e);
+        struct tm* t = _localtime64(&stamp);
+#else
+        time_t stamp = (time_t)FileStamp(e);
+        struct tm* t = localtime(&stamp);
+#endif
+        ASSERT_NE(t, nullptr);
+        EXPECT_EQ(t->tm_year, (int)year - 1900);
+        EXPECT_EQ(t->tm_mon, 5);
+        EXPECT_EQ(t->tm_mday, 20);
+        EXPECT_EQ(t->tm_hour, 13);
+        EXPECT_EQ(t->tm_min, 5);
+        EXPECT_EQ(t->tm_sec, 8);
+    }
 }
 
 } // namespace

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstring>
+#include <new>
 
 namespace {
 
@@ -46,13 +48,28 @@ TEST(StrConstruction, FormattedTextIsCutToItsSize) {
     EXPECT_EQ(textOf(empty), "");
 }
 
+// Results longer than an int can count are refused before any size is computed that could
+// wrap on a 32-bit system, and never come back as a short array.
+TEST(StrConstruction, SizesThatDoNotFitAreRefused) {
+    EXPECT_THROW(str("abc").repeat(0x55555556), std::bad_alloc); // 3 bytes on 32 bits if wrapped
+    EXPECT_THROW(str("ab").repeat(INT_MIN), std::bad_alloc);
+    EXPECT_THROW(str(INT_MAX, 'x'), std::bad_alloc);
+    EXPECT_THROW(str(INT_MAX, "%s", "x"), std::bad_alloc);
+    EXPECT_THROW(str("abcd").mid(1, INT_MAX), std::bad_alloc);
+    const unsigned char byte = 1;
+    EXPECT_THROW(str::toHex(&byte, INT_MAX / 2 + 1), std::bad_alloc); // refused before reading
+    EXPECT_EQ(textOf(str("a,b,c").tokens(1, INT_MAX, ",")), "b,c");
+    EXPECT_EQ(textOf(str("a,b,c").tokens(INT_MAX, INT_MAX, ",")), "<null>");
+}
+
 TEST(StrAssignment, CopiesOwnAndSurviveSelfReference) {
     str a("hello");
     str b(a);
     b[0] = 'j';
     EXPECT_EQ(textOf(a), "hello"); // a copy owns its own characters
 
-    a = a;
+    const str& same = a;
+    a = same;
     EXPECT_EQ(textOf(a), "hello");
     a = (const char*)a + 2; // a pointer into its own text
     EXPECT_EQ(textOf(a), "llo");
@@ -154,6 +171,8 @@ TEST(StrEdit, RepeatTrimMid) {
     EXPECT_EQ(textOf(str("ab").repeat(-2)), "baba");
     EXPECT_TRUE(str("ab").repeat(0).isNull());
     EXPECT_TRUE(str().repeat(2).isNull());
+    EXPECT_EQ(textOf(str("").repeat(INT_MAX)), ""); // at once, not after 2^31 empty rounds
+    EXPECT_EQ(textOf(str("").repeat(INT_MIN)), "");
 
     str padded("  a b  ");
     EXPECT_EQ(textOf(padded.trim(0)), "a b");

@@ -56,6 +56,21 @@ TEST_F(StrsFile, LongLinesComeInPieces) {
     strs list;
     ASSERT_EQ(list.read(path.c_str()), 1);
     EXPECT_EQ(entriesOf(list), (lines{l998, l999, "", std::string(999, 'c'), std::string(501, 'c')}));
+
+    // Past the first 64 KB, as fgets with a 1000-byte buffer gives them.
+    std::string text;
+    for (int i = 0; text.size() < 200000; ++i)
+        text += std::string((size_t)(i * 37 % 1300), (char)('a' + i % 26)) + (i % 3 ? "\r\n" : "\n");
+    writeRaw(text);
+    strs big;
+    ASSERT_EQ(big.read(path.c_str()), 1);
+    lines expected;
+    FILE* f = fopen(path.c_str(), "rt");
+    for (char line[1000]; fgets(line, sizeof line, f);)
+        expected.push_back(std::string(str(line).chop()));
+    fclose(f);
+    EXPECT_EQ(entriesOf(big), expected);
+    EXPECT_GT(expected.size(), 300u);
 }
 
 TEST_F(StrsFile, MissingFileLeavesListUnchanged) {
@@ -79,6 +94,17 @@ TEST_F(StrsFile, SaveReplacesAppendAdds) {
     strs again;
     again.read(path.c_str());
     EXPECT_EQ(entriesOf(again), (lines{"a", "b"}));
+
+    list.add(new str()); // a null entry is an empty line
+    list.add("c");
+    ASSERT_EQ(list.save(path.c_str()), 1);
+    strs withEmpty;
+    withEmpty.read(path.c_str());
+    EXPECT_EQ(entriesOf(withEmpty), (lines{"a", "b", "", "c"}));
+#ifndef _WIN32
+    EXPECT_EQ(list.save("/dev/full"), 0); // opens, but the lines cannot be written
+    EXPECT_EQ(list.appendTo("/dev/full"), 0);
+#endif
 }
 
 TEST(StrsWrap, BreaksAtLastBlankThatFits) {

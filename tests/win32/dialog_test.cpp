@@ -226,6 +226,25 @@ TEST_F(PrefDialog, ResetAsksFirst) {
     EXPECT_EQ(dirtyCount(), 5); // the reset stands even after Cancel
 }
 
+// Without a store the dialog opens and closes, moves nothing and does not ask about a reset.
+TEST(PrefDialogWithoutStore, OpensClosesAndAsksNothing) {
+    testApp();
+    prefDlg dlg(nullptr, "prefTest", nullptr);
+    bool answered = false;
+    windowDriver driver("BorDlg", "Preference test", [&](HWND w) {
+        DWORD_PTR result;
+        answered =
+            SendMessageTimeoutA(w, WM_COMMAND, prefDlg::resetCommand, 0, SMTO_NORMAL, 5000, &result) != 0;
+        if (HWND box = waitForWindow("#32770", "Preferences", 0)) // a question nobody should have had
+            pressButton(box, IDNO);
+        click(w, IDOK);
+    });
+    EXPECT_EQ(dlg.Execute(), IDOK);
+    driver.join();
+    EXPECT_TRUE(driver.found);
+    EXPECT_TRUE(answered); // at once: no question stood in the way
+}
+
 TEST(DialogOps, RadioGroupOutOfScreenOrderAndOwnerSlot) {
     testApp();
     winDlg dlg(nullptr, "prefTest");

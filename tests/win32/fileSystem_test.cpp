@@ -7,11 +7,47 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 #include <windows.h>
 
 namespace {
+
+// Runs a Unix program on the Unix forms of paths, started as Wine starts any program, unless
+// done holds already; then waits until it does. Wine makes no folder link through its own calls
+// (CreateSymbolicLinkA does nothing) and cannot remove one, but it shows a Unix symbolic link to
+// a folder as a reparse point: ln and rm make and remove them.
+bool runUnix(std::string command, std::initializer_list<std::string> paths, std::function<bool()> done) {
+    typedef char*(CDECL * unixNameOf)(const WCHAR*);
+    HMODULE kernel = GetModuleHandleA("kernel32.dll");
+    auto unixName = (unixNameOf)(void*)GetProcAddress(kernel, "wine_get_unix_file_name");
+    if (done() || !unixName)
+        return done();
+    for (const std::string& path : paths) {
+        WCHAR wide[MAX_PATH];
+        MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH);
+        char* name = unixName(wide);
+        command += std::string(" \"") + (name ? name : "") + "\"";
+        HeapFree(GetProcessHeap(), 0, name);
+    }
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process;
+    if (CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                       &process)) {
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+    for (DWORD start = GetTickCount(); !done() && GetTickCount() - start < 10000;)
+        Sleep(10);
+    return done();
+}
+
+bool isLink(const std::string& path) {
+    DWORD a = GetFileAttributesA(path.c_str());
+    return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_REPARSE_POINT);
+}
 
 // A fresh folder under the temporary folder, removed with everything in it afterwards.
 class Folder : public ::testing::Test {
@@ -19,13 +55,19 @@ protected:
     std::string root, savedDir;
     void SetUp() override {
         root = casePath("kvtest_");
-        RemoveTree(root.c_str());
+        removeRoot();
         ASSERT_TRUE(CreateDirectoryA(root.c_str(), nullptr));
         savedDir = std::string(CurrentDir());
     }
     void TearDown() override {
         SetCurrentDirectoryA(savedDir.c_str());
+        removeRoot();
+    }
+    // RemoveTree, and rm where a folder link kept the folder standing.
+    void removeRoot() {
         RemoveTree(root.c_str());
+        auto gone = [&] { return GetFileAttributesA(root.c_str()) == INVALID_FILE_ATTRIBUTES; };
+        runUnix("Z:\\bin\\rm -rf", {root}, gone);
     }
     std::string at(const std::string& name) { return root + "\\" + name; }
     void touch(const std::string& name, const char* text = "x") {
@@ -120,6 +162,48 @@ TEST_F(Folder, RemoveTreeTakesLongNamesAndNestedFolders) {
     touch("tree\\inner\\deep\\c.txt");
     RemoveTree(at("tree").c_str());
     EXPECT_EQ(GetFileAttributesA(at("tree").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+// An empty or null folder would be searched as "\*.*", the root of the current drive: nothing
+// there is listed or deleted.
+TEST_F(Folder, EmptyFolderNamesNothing) {
+    ASSERT_EQ(SetCurrentDirectoryA(root.c_str()), TRUE); // the current drive is the prefix's C:
+    std::string sentinel = root.substr(0, 3) + "kvsentnl.txt";
+    HANDLE h = CreateFileA(sentinel.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    CloseHandle(h);
+    fbk entry = {};
+    entry.setName("kvsentnl.txt");
+    for (const char* path : {"", (const char*)nullptr}) {
+        dirct listing(path, "*.*", "*.*");
+        ASSERT_EQ(listing.size() + listing.dirs.size(), 0);
+        static int listed;
+        listed = 0;
+        WalkTree(path, [](dirct* l) { listed += l ? 1 + l->size() + l->dirs.size() : 0; }, 1);
+        EXPECT_EQ(listed, 1); // one empty listing
+        RemoveTree(path);
+        listing.add(new fbk(entry));
+        EXPECT_FALSE(DeleteFiles(listing));
+    }
+    EXPECT_TRUE(FileExists(sentinel.c_str()));
+    DeleteFileA(sentinel.c_str());
+}
+
+// A link to a folder inside the tree goes (where the platform can remove it) or stays, but what
+// it points to is never touched.
+TEST_F(Folder, RemoveTreeLeavesWhatALinkPointsTo) {
+    CreateDir(at("target\\inner").c_str());
+    touch("target\\keep.txt");
+    touch("target\\inner\\keep too.txt");
+    CreateDir(at("tree").c_str());
+    touch("tree\\gone.txt");
+    std::string link = at("tree\\link");
+    ASSERT_TRUE(runUnix("Z:\\bin\\ln -s", {at("target"), link}, [&] { return isLink(link); }));
+    RemoveTree(at("tree").c_str());
+    EXPECT_FALSE(FileExists(at("tree\\gone.txt").c_str()));
+    RemoveTree(link.c_str()); // the link itself as the tree
+    EXPECT_TRUE(FileExists(at("target\\keep.txt").c_str()));
+    EXPECT_TRUE(FileExists(at("target\\inner\\keep too.txt").c_str()));
 }
 
 TEST_F(Folder, DeleteFilesReportsEachFailure) {

@@ -87,6 +87,21 @@ TEST(Version, VerifyNamesBothVersions) {
                       "Please reinstall this application and try again.");
 }
 
+// The stopwatch on the real tick count, against the performance counter.
+TEST(Stopwatch, PauseWaitsAndElapsedCounts) {
+    kron watch;
+    watch.start();
+    LARGE_INTEGER frequency, before, after;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&before);
+    kron::pause(0.05);
+    QueryPerformanceCounter(&after);
+    double waited = (double)(after.QuadPart - before.QuadPart) / (double)frequency.QuadPart;
+    EXPECT_GE(waited, 0.03); // within the tick count's granularity
+    EXPECT_GE(watch.elapsed(), 0.05);
+    EXPECT_LT(watch.elapsed(), 10.0);
+}
+
 TEST(AssertBox, RealPromptContinuesOnYes) {
     boxWatcher watcher("Assert Failure", IDYES);
     AssertFailCrash("arr<> index out of range");

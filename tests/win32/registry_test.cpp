@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <string>
+#include <thread>
 
 namespace {
 
@@ -13,6 +15,18 @@ class Registry : public ::testing::Test {
 protected:
     void SetUp() override { RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Brisk Download Tests"); }
     void TearDown() override { RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Brisk Download Tests"); }
+    // The class text of a key, as the call that created it recorded it.
+    static std::string classOf(const char* path) {
+        HKEY key;
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_READ, &key) != 0)
+            return "(no key)";
+        char keyClass[20] = "";
+        DWORD classSize = sizeof keyClass;
+        RegQueryInfoKeyA(key, keyClass, &classSize, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                         nullptr, nullptr, nullptr);
+        RegCloseKey(key);
+        return keyClass;
+    }
 };
 
 TEST_F(Registry, MissingKeyOrValueKeepsTheDefault) {
@@ -36,14 +50,7 @@ TEST_F(Registry, TextRoundTripCreatesParents) {
     EXPECT_EQ(ReadRegistry(HKEY_CURRENT_USER, deep, "", out), 0);
     EXPECT_STREQ(out, "default value");
 
-    HKEY key;
-    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Brisk Download Tests\\a", 0, KEY_READ, &key), 0);
-    char keyClass[20] = "";
-    DWORD classSize = sizeof keyClass;
-    RegQueryInfoKeyA(key, keyClass, &classSize, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                     nullptr, nullptr);
-    RegCloseKey(key);
-    EXPECT_STREQ(keyClass, "String"); // created by the call, with the kind's class
+    EXPECT_EQ(classOf("Software\\Brisk Download Tests\\a"), "String"); // created with the kind's class
 }
 
 TEST_F(Registry, ValuesWithoutTerminatorOrTextEndTerminated) {
@@ -65,6 +72,55 @@ TEST_F(Registry, ValuesWithoutTerminatorOrTextEndTerminated) {
     DWORD back = 0, size = sizeof back;
     EXPECT_EQ(RegGetValueA(HKEY_CURRENT_USER, testKey, "n", RRF_RT_REG_DWORD, nullptr, &back, &size), 0);
     EXPECT_EQ(back, number);
+}
+
+// Each kind names the keys it creates; null data is written only as an empty text, since the
+// other kinds would take their bytes from it.
+TEST_F(Registry, KeyClassesAndNullData) {
+    const char numbers[] = "Software\\Brisk Download Tests\\numbers";
+    const char bytes[] = "Software\\Brisk Download Tests\\bytes";
+    DWORD number = 7;
+    ASSERT_EQ(WriteRegistry(HKEY_CURRENT_USER, numbers, "n", REG_DWORD, &number, 0), 1);
+    EXPECT_EQ(classOf(numbers), "DWORD");
+    ASSERT_EQ(WriteRegistry(HKEY_CURRENT_USER, bytes, "b", REG_BINARY, "\x01", 1), 1);
+    EXPECT_EQ(classOf(bytes), "hex");
+
+    EXPECT_EQ(WriteRegistry(HKEY_CURRENT_USER, testKey, "n", REG_DWORD, nullptr, 4), 0);
+    EXPECT_EQ(WriteRegistry(HKEY_CURRENT_USER, testKey, "b", REG_BINARY, nullptr, 8), 0);
+    EXPECT_EQ(classOf(testKey), "(no key)"); // nothing written, not even the key
+    ASSERT_EQ(WriteRegistry(HKEY_CURRENT_USER, testKey, "t", REG_SZ, nullptr, 8), 1);
+    str out("default");
+    EXPECT_EQ(ReadRegistry(HKEY_CURRENT_USER, testKey, "t", out), 0);
+    EXPECT_STREQ(out, "");
+}
+
+// The value grows between the query of its size and the query of its data: the second query
+// fails, and the output keeps the caller's default rather than a cut or partly read value.
+TEST_F(Registry, ValueThatGrowsBetweenTheQueriesLeavesTheOutput) {
+    std::string big(4000, 'b');
+    ASSERT_EQ(WriteRegistry(HKEY_CURRENT_USER, testKey, "v", REG_SZ, "s", 0), 1);
+    std::atomic<bool> done{false};
+    std::thread writer([&] {
+        while (!done) {
+            WriteRegistry(HKEY_CURRENT_USER, testKey, "v", REG_SZ, big.c_str(), 0);
+            WriteRegistry(HKEY_CURRENT_USER, testKey, "v", REG_SZ, "s", 0);
+        }
+    });
+    int failed = 0;
+    for (DWORD start = GetTickCount(); failed < 5 && GetTickCount() - start < 20000;) {
+        str out("default");
+        LONG code = ReadRegistry(HKEY_CURRENT_USER, testKey, "v", out);
+        if (code == 0) {
+            EXPECT_TRUE(std::string(out) == "s" || std::string(out) == big);
+        } else {
+            ++failed;
+            EXPECT_EQ(code, ERROR_MORE_DATA);
+            EXPECT_STREQ(out, "default");
+        }
+    }
+    done = true;
+    writer.join();
+    EXPECT_GT(failed, 0); // the race was met
 }
 
 TEST_F(Registry, SixtyFourKilobyteTextIsReadWhole) {

@@ -17,11 +17,8 @@ public:
         prefs = &store;
         store.fileName = file.c_str();
     }
-    ~windowApp() override {
-        delete MainWindow; // before the store goes: it saves its position there
-        MainWindow = nullptr;
-        DeleteFileA(file.c_str());
-    }
+    // A main window left over goes with genApp, after the store: it must not reach it.
+    ~windowApp() override { DeleteFileA(file.c_str()); }
 
     // The default run with another custom-control library name.
     int runWithLibrary(const char* library) { return runWith(library); }

@@ -164,11 +164,31 @@ INSTANTIATE_TEST_SUITE_P(Texts, MainStart,
                                            std::make_pair(".25 .25 .5 .5", false),
                                            std::make_pair(".25 .25 .5 .5 x", false)));
 
+// A main window that refuses its creation in WM_CREATE. Windows then destroys it through
+// WM_DESTROY; Wine sends only WM_NCDESTROY, so the window destroys itself first, as Windows would.
+class refusingWin : public normWin {
+public:
+    refusingWin() : normWin(nullptr, "Refusing") {}
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message != WM_CREATE)
+            return normWin::WindowProc(message, wParam, lParam);
+        DestroyWindow(HWindow); // this object ends here, with its window
+        return -1;
+    }
+};
+
+// No main window, or one whose WM_CREATE gives -1 (it has had messages, and goes through
+// WM_DESTROY): the box stays until it is answered, and no quit is left for a later loop.
 TEST_F(Windows, MainWindowThatCannotBeMadeIsReported) {
-    app->makeMainWindow = [] { return nullptr; };
-    boxWatcher box("Window Test", IDOK);
-    EXPECT_EQ(app->TApplication::Run(), EM_INVALIDMAINWINDOW); // no message loop to wait in
-    EXPECT_EQ(box.text(), "Invalid main window");
+    for (bool refusing : {false, true}) {
+        app->makeMainWindow = [refusing]() -> TWindow* { return refusing ? new refusingWin : nullptr; };
+        boxWatcher box("Window Test", IDOK);
+        EXPECT_EQ(app->TApplication::Run(), EM_INVALIDMAINWINDOW); // no message loop to wait in
+        EXPECT_EQ(box.text(), "Invalid main window");
+        EXPECT_EQ(app->MainWindow, nullptr);
+        MSG msg;
+        EXPECT_FALSE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    }
 }
 
 TEST(ErrorText, SixCodesAndTheRest) {
@@ -189,26 +209,31 @@ TEST_F(Windows, RunWithoutTheControlLibraryStopsWithAMessage) {
     EXPECT_EQ(app->mainWindowsMade, 0);
 }
 
+// The user moves the main window, then closes it; or the loop ends (a WM_QUIT from elsewhere)
+// with the window still open, and the run deletes it while the application, whose member the
+// store is, still lives. Either way its position reaches the file and the resources go.
 TEST_F(Windows, DefaultRunShowsTheMainWindowThenSavesAndReleases) {
-    HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
-    app->resources.add(new resrc(brush, resrc::gdiObject));
     app->makeMainWindow = [] {
         normWin* w = new normWin(nullptr, "Main of the run");
         w->bindPosition(1012);
         return w;
     };
-    // The user moves the main window, then closes it.
-    windowDriver user(nullptr, "Main of the run", [](HWND w) {
-        SetWindowPos(w, nullptr, 20, 10, 200, 100, SWP_NOZORDER | SWP_NOACTIVATE);
-        PostMessageA(w, WM_CLOSE, 0, 0);
-    });
-    EXPECT_EQ(app->Run(), 0);
-    user.join();
-    EXPECT_TRUE(user.found);
-    EXPECT_EQ(app->MainWindow, nullptr);
-    EXPECT_EQ(app->stored("Pos"), saveText(20, 10, 200, 100, false));
-    EXPECT_EQ(GetObjectType(brush), 0u); // released after the loop
-    EXPECT_EQ(app->resources.size(), 0);
+    for (UINT ending : {WM_CLOSE, WM_QUIT}) {
+        HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
+        app->resources.add(new resrc(brush, resrc::gdiObject));
+        int x = ending == WM_CLOSE ? 20 : 30;
+        windowDriver user(nullptr, "Main of the run", [&](HWND w) {
+            SetWindowPos(w, nullptr, x, 10, 200, 100, SWP_NOZORDER | SWP_NOACTIVATE);
+            PostMessageA(w, ending, 0, 0);
+        });
+        EXPECT_EQ(app->Run(), 0);
+        user.join();
+        EXPECT_TRUE(user.found);
+        EXPECT_EQ(app->MainWindow, nullptr);
+        EXPECT_EQ(app->stored("Pos"), saveText(x, 10, 200, 100, false));
+        EXPECT_EQ(GetObjectType(brush), 0u); // released after the loop
+        EXPECT_EQ(app->resources.size(), 0);
+    }
 }
 
 TEST_F(Windows, ChildrenGoWithTheirParent) {
@@ -312,6 +337,25 @@ TEST_F(Documents, MinimisedDocumentRequestsTilingOnce) {
     EXPECT_NE(a.left, b.left);
     SendMessageA(first->HWindow, WM_CLOSE, 0, 0); // a closed document asks again
     EXPECT_TRUE(tileCommandWaiting());
+}
+
+// A request whose main window goes before it is answered does not hold back the requests of the
+// next main window.
+TEST_F(Documents, TilingRequestIsNotHeldByAWindowThatWent) {
+    app->store.findItem(1013)->setText("1");
+    mdiWin* doc = new mdiWin(frame, "First");
+    ASSERT_TRUE(doc->Create());
+    ShowWindow(doc->HWindow, SW_MINIMIZE);
+    ASSERT_TRUE(tileCommandWaiting());
+    DestroyWindow(frame->HWindow); // the request goes with its queue
+    pumpMessages();
+    app->InitInstance();
+    ASSERT_NE(app->MainWindow, nullptr);
+    mdiWin* next = new mdiWin(frame, "Next");
+    ASSERT_TRUE(next->Create());
+    ShowWindow(next->HWindow, SW_MINIMIZE);
+    EXPECT_TRUE(tileCommandWaiting());
+    EXPECT_EQ(mdiWin::tilePending, 1);
 }
 
 TEST_F(Documents, CloseCheckRefusedThenAgreed) {
