@@ -4,7 +4,7 @@
 #include "str.h"
 
 // A path that holds a blank, in double quotes, so that Windows cannot read the command line as
-// naming another program (C:\Program.exe); others as they are.
+// naming another program (C:\Program.exe); others, and a path already in quotes, as they are.
 str quotedIfBlank(const str& path);
 // The text inside enclosing double quotes, or the text itself.
 str unquoted(const str& text);

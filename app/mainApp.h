@@ -4,6 +4,8 @@
 #include "genApp.h"
 #include "pref"
 
+class zipDirectory;
+
 class mainApp : public genApp {
 public:
     // Builds the application and its preference store: the five options in Briskdl.ini beside
@@ -46,9 +48,12 @@ public:
 private:
     bool namedSetup();
     str option(int id);
-    void scan(const str& file);
+    // How the scan went: only a scanner that ran to its end lets the hand-off go on.
+    enum scanResult { scanDone, scanNotStarted, scanBroken, scanRemovedFile };
+    scanResult scan(const str& file, bool present, str& scanner, DWORD& status);
     void keepForLater(const str& file, const str& downloadFolder, bool tell);
-    void installZip(const str& target, const str& tempFolder);
+    void installNow(const str& file, const str& downloadFolder, bool zip);
+    void installZip(const str& target, const str& tempFolder, zipDirectory& listing);
     void installExe(const str& target, const str& tempFolder);
     void browse(const str& tempFolder);
     bool startAndWait(const str& folder, const str& commandLine, const str& application, DWORD limitMs);

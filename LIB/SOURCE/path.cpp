@@ -51,6 +51,17 @@ str ExtOf(const char* path) {
     return str(dot ? dot + 1 : "");
 }
 
+str LastExtOf(const char* path) {
+    str name = FileOf(path);
+    const char* dot = strrchr(name, '.');
+    return str(dot ? dot + 1 : "");
+}
+
+str NumberedName(const char* name, int n) {
+    str base = StripExt(name);
+    return base + " (" + str(n) + ")" + (textOf(name) + base.length());
+}
+
 str JoinPath(const char* a, const char* b) { return str(a) + "\\" + b; }
 
 bool FileExists(const char* path) { return path && access(path, 0) == 0; }

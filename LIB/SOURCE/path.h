@@ -9,6 +9,10 @@ str DirOf(const char* path);    // DirPart without a final backslash: C:\dir\fil
 str FileOf(const char* path);   // after the last backslash or colon; the whole path without one
 str StripExt(const char* path); // before the last dot when it follows the last backslash
 str ExtOf(const char* path);    // after the first dot anywhere, even in a folder name; "" without one
+str LastExtOf(
+    const char* path); // after the last dot of the file name: tool-1.2.zip gives zip; "" without one
+// The name with " (n)" before its last dot, or at its end without one: tool.zip, 2 gives tool (2).zip.
+str NumberedName(const char* name, int n);
 str JoinPath(const char* a, const char* b);
 bool FileExists(const char* path); // a file or a folder
 // A path that does not depend on the current drive or folder: a drive letter, a colon and a

@@ -32,22 +32,28 @@ def never_install_moves_silently(p):
 
 
 def kept_file_is_never_replaced(p):
-    prepared(p, 2)
+    """Kept under the first free name, which message 2 gives in both places."""
+    prepared(p, 1)
     os.makedirs(p.path("dl"))
-    with open(p.path("dl", "tool.exe"), "w") as f:
-        f.write("older")
+    for older in ("tool.exe", "TOOL (2).EXE"):
+        with open(p.path("dl", older), "w") as f:
+            f.write("older")
     file = p.download("tool.exe")
     p.start(windows_path(file))
+    p.robot.box(ASK, IDNO)
     told = p.robot.box(PRODUCT, IDOK)
-    expect(told == f"tool.exe could not be moved to {windows_path(p.path('dl'))}.", f"message: {told!r}")
+    expect(told == f"tool (3).exe was moved to {windows_path(p.path('dl'))}.\n\nWhen you are ready to install it, "
+           "in Explorer, right click on tool (3).exe and select Brisk Install.", f"message 2: {told!r}")
     p.finished()
-    expect(os.path.exists(file) and open(p.path("dl", "tool.exe")).read() == "older", "both files as they were")
+    expect(all(open(p.path("dl", older)).read() == "older" for older in ("tool.exe", "TOOL (2).EXE")),
+           "a file in the download folder was replaced")
+    expect(os.path.exists(p.path("dl", "tool (3).exe")) and not os.path.exists(file), "not kept")
 
 
 def run_unpacks_and_starts_setup(p):
     prepared(p, 1)  # "Ask what to do", overridden by the run switch
     file = p.download("TOOL.ZIP", {"setup.exe": "recorder", "install.exe": "recorder", "readme.txt": "r"})
-    p.start("-run," + windows_path(file))
+    p.start("-run," + windows_path(file), env={"RECORDER_EXIT_CODE": "2"})  # a scanner's own code is not read
     temp = p.path("dl", TEMP)
     setup = wait_for_log(os.path.join(temp, "setup.exe"))
     p.finished()
@@ -64,6 +70,7 @@ def run_unpacks_and_starts_setup(p):
 def zip_without_top_level_installer(p):
     prepared(p, 0)
     explorer = explorer_stand_in(p)
+    os.makedirs(p.path("dl", TEMP, "install.exe"))  # a folder left by an earlier archive is no installer
     file = p.download("tool.zip", {"sub/setup.exe": "recorder", "readme.txt": "r"})
     p.start(windows_path(file))
     told = p.robot.box(PRODUCT, IDOK)
@@ -117,11 +124,13 @@ def navw32_scans_in_its_own_folder(p):
 
 
 def old_files_of_the_temporary_folder_go(p):
+    """Hidden and read-only ones too: an old setup.exe is never started for a new archive."""
     prepared(p, 0)
     temp = p.path("dl", TEMP)
     os.makedirs(os.path.join(temp, "sub"))
     for old in ("setup.exe", "old.txt"):
         shutil.copy(os.path.join(p.bin_dir, "recorder.exe"), os.path.join(temp, old))
+    hidden_and_read_only(os.path.join(temp, "setup.exe"))
     with open(os.path.join(temp, "sub", "keep.txt"), "w") as f:
         f.write("k")
     file = p.download("tool.zip", {"readme.txt": "r"})
@@ -161,9 +170,10 @@ def not_a_program_is_kept(p):
 
 
 def dotted_folder_still_a_zip(p):
+    """The type comes from the last dot of the file name, and a folder's dots do not count."""
     prepared(p, 0)
-    file = p.download("tool.zip", {"setup.exe": "recorder"})
-    dotted = p.path("Netscape.2", "tool.zip")
+    file = p.download("tool-1.2.zip", {"setup.exe": "recorder"}, comment="Version 1.2")
+    dotted = p.path("Netscape.2", "tool-1.2.zip")
     os.makedirs(os.path.dirname(dotted))
     shutil.move(file, dotted)
     p.start(windows_path(dotted))
@@ -193,37 +203,56 @@ def quoted_scanner_and_blanks(p):
 
 
 def scanner_that_cannot_start(p):
-    p.options({DOWNLOAD_FOLDER: windows_path(p.path("dl")), SCANNER: "C:\\AV\\missing.exe", AFTER: 2})
+    """Nothing unscanned is installed: the file is kept as "Never install" keeps it."""
+    p.options({DOWNLOAD_FOLDER: windows_path(p.path("dl")), SCANNER: "C:\\AV\\missing.exe", AFTER: 0})
     file = p.download("tool.exe")
     p.start(windows_path(file))
     told = p.robot.box(PRODUCT, IDOK)
-    expect(told == "C:\\AV\\missing.exe could not be started, so tool.exe was not scanned.", f"message: {told!r}")
+    expect(told == "C:\\AV\\missing.exe could not be started, so tool.exe was not scanned and not installed.\n\n"
+           f"It was moved to {windows_path(p.path('dl'))}.", f"message: {told!r}")
     p.finished()
-    expect(os.path.exists(p.path("dl", "tool.exe")), "the hand-off went on")
+    expect(os.path.exists(p.path("dl", "tool.exe")), "the file was not kept")
+    expect(where_is(p, "tool.exe.log") == [], "the unscanned program was started")
 
 
 def quotes_are_kept(p):
     p.options({DOWNLOAD_FOLDER: windows_path(p.path("dl")), AFTER: 1})
     file = p.download("tool.zip", {"setup.exe": "recorder"})
     p.start(f'"{windows_path(file)}"')  # the quotes belong to the path, which names no file
-    question = p.robot.box(ASK, IDNO)
-    expect(question.startswith('tool.zip" has finished downloading.'), f"question: {question!r}")
-    p.robot.box(PRODUCT, IDOK)
+    told = p.robot.box(PRODUCT, IDOK)
+    expect(told == f'"{windows_path(file)}" could not be found, so nothing was installed.', f"message: {told!r}")
     p.finished()
     expect(os.path.exists(file), "the file was touched")
 
 
 def failed_move_into_the_temporary_folder_stops(p):
     prepared(p, 1)
-    missing = p.path("incoming", "gone.zip")  # the browser's file is no longer there
-    p.start("-run," + windows_path(missing))
-    scan = p.robot.box(PRODUCT, IDOK)  # its folder is gone too, so the scanner cannot start there
-    expect(scan.endswith("could not be started, so gone.zip was not scanned."), f"scan: {scan!r}")
+    os.makedirs(p.path("dl", TEMP, "tool.zip"))  # a folder of an earlier archive stands in the way
+    file = p.download("tool.zip", {"setup.exe": "recorder"})
+    p.start("-run," + windows_path(file))
     told = p.robot.box(PRODUCT, IDOK)
     temp = windows_path(p.path("dl")) + "\\" + TEMP
-    expect(told == f"gone.zip could not be moved to {temp}.", f"message: {told!r}")
+    expect(told == f"tool.zip could not be moved to {temp}.", f"message: {told!r}")
     p.finished()
     expect(log_of(p.path("util", "pkunzip.exe")) is None, "pkunzip ran on a file that is not there")
+    expect(os.path.exists(file), "the downloaded file is lost")
+
+
+def brisk_install_in_the_temporary_folder(p):
+    """Brisk Install on the archive that stays in ~Briskdl, named in another case and through
+    "..": it is installed from where it is, and the other files there go."""
+    prepared(p, 1)
+    temp = p.path("dl", TEMP)
+    os.makedirs(temp)
+    shutil.move(p.download("tool.zip", {"setup.exe": "recorder", "readme.txt": "r"}), os.path.join(temp, "tool.zip"))
+    with open(os.path.join(temp, "stale.txt"), "w") as f:
+        f.write("s")
+    p.start("-run," + windows_path(p.path("dl", "sub")) + "\\..\\" + TEMP.upper() + "\\Tool.zip")
+    setup = wait_for_log(os.path.join(temp, "setup.exe"))
+    p.finished()
+    expect(setup is not None, "the archive's setup.exe did not run")
+    expect(os.path.exists(os.path.join(temp, "tool.zip")), "the archive being installed was deleted")
+    expect(not os.path.exists(os.path.join(temp, "stale.txt")), "an old file stayed")
 
 
 if __name__ == "__main__":

@@ -105,8 +105,9 @@ class Program:
         shutil.copy(os.path.join(self.bin_dir, name + ".exe"), target)
         return target
 
-    def download(self, name, files=None):
-        """A downloaded file in incoming/: a zip of files {name in archive: fixture or text}."""
+    def download(self, name, files=None, comment=None):
+        """A downloaded file in incoming/: a zip of files {name in archive: fixture or text}, made
+        by Info-ZIP zip, with the archive comment given."""
         target = self.path("incoming", name)
         os.makedirs(os.path.dirname(target), exist_ok=True)
         if files is None:
@@ -122,6 +123,8 @@ class Program:
                 with open(os.path.join(source, inner), "w") as f:
                     f.write(content)
         subprocess.run(["zip", "-q", "-r", os.path.abspath(target), "."], cwd=source, check=True)
+        if comment is not None:
+            subprocess.run(["zip", "-q", "-z", os.path.abspath(target)], input=comment.encode() + b"\n.\n", check=True)
         return target
 
     def ini(self):
@@ -178,6 +181,13 @@ def prepared(p, after_download):
     p.options({DOWNLOAD_FOLDER: windows_path(p.path("dl")), SCANNER: windows_path(scanner),
                PKUNZIP: windows_path(p.path("util")), AFTER: after_download})
     return scanner
+
+
+def hidden_and_read_only(path):
+    """Gives the file Wine's hidden attribute (kept in an extended attribute) and makes it
+    read-only (no write permission)."""
+    os.setxattr(path, "user.DOSATTRIB", b"0x3")
+    os.chmod(path, 0o444)
 
 
 def explorer_stand_in(p):

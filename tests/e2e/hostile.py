@@ -12,30 +12,37 @@ def long_command_line(p):
         f.write(line)
     p.process = subprocess.Popen(["wine", p.robot.exe, "runfile", windows_path(p.exe), windows_path(p.path("line.txt"))],
                                  stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    told = p.robot.box(PRODUCT, IDOK)  # scanned in C:\\, then the file is not there
-    expect(told.endswith("could not be moved to " + windows_path(p.path("dl")) + "\\" + TEMP + "."),
+    told = p.robot.box(PRODUCT, IDOK)  # scanned in C:\\, then the archive cannot be opened
+    expect(told.endswith(".zip was not unpacked or installed: it could not be read.\n\nIt is still in C:\\."),
            f"message: {told[-80:]!r}")
     p.finished()
 
 
 def scanner_that_crashes(p):
-    scanner = prepared(p, 1)
+    """An exception status means the scan did not complete: even "Always install immediately"
+    installs nothing, and the file is kept."""
+    scanner = prepared(p, 0)
     file = p.download("tool.zip", {"setup.exe": "recorder"})
-    p.start("-run," + windows_path(file), env={"RECORDER_EXIT_CODE": "0xC0000005"})
-    temp = p.path("dl", TEMP)
-    expect(wait_for_log(os.path.join(temp, "setup.exe")) is not None, "setup.exe was not started")
+    p.start(windows_path(file), env={"RECORDER_EXIT_CODE": "0xC0000005"})
+    told = p.robot.box(PRODUCT, IDOK)
+    expect(told == f"{windows_path(scanner)} ended with status 0xC0000005 before it finished, so tool.zip was not "
+           f"scanned and not installed.\n\nIt was moved to {windows_path(p.path('dl'))}.", f"message: {told!r}")
     p.finished()
     expect(log_of(scanner) is not None, "the scanner did not run")
+    expect(os.path.exists(p.path("dl", "tool.zip")), "the file was not kept")
+    expect(log_of(p.path("util", "pkunzip.exe")) is None, "the archive was unpacked")
 
 
 def scanner_that_quarantines_the_file(p):
-    prepared(p, 1)
+    scanner = prepared(p, 1)
     file = p.download("tool.zip", {"setup.exe": "recorder"})
     p.start("-run," + windows_path(file), env={"RECORDER_DELETE_ARG": "1"})
     told = p.robot.box(PRODUCT, IDOK)
-    expect(told == f"tool.zip could not be moved to {windows_path(p.path('dl'))}\\{TEMP}.", f"message: {told!r}")
+    expect(told == f"{windows_path(scanner)} removed tool.zip while scanning it; it may have found a virus. Nothing "
+           "was installed.", f"message: {told!r}")
     p.finished()
     expect(log_of(p.path("util", "pkunzip.exe")) is None, "pkunzip ran on a file that is not there")
+    expect(not os.path.exists(p.path("dl")), "the download folder was made or filled")
 
 
 def pkunzip_that_unpacks_nothing(p):
@@ -58,10 +65,9 @@ def download_path_beyond_max_path(p):
     file = os.path.join(deep, "tool.exe")
     shutil.copy(os.path.join(p.bin_dir, "recorder.exe"), file)
     p.start("-run," + windows_path(file))
-    scan = p.robot.box(PRODUCT, IDOK)  # no current directory can be that long
-    expect(scan.endswith("could not be started, so tool.exe was not scanned."), f"scan: {scan!r}")
-    told = p.robot.box(PRODUCT, IDOK)
-    expect(told == f"tool.exe could not be moved to {windows_path(p.path('dl'))}\\{TEMP}.", f"message: {told!r}")
+    told = p.robot.box(PRODUCT, IDOK)  # no current directory can be that long, nor can it be moved
+    expect(told.endswith("could not be started, so tool.exe was not scanned and not installed.\n\nIt is still in "
+                         f"{windows_path(deep)}."), f"message: {told!r}")
     p.finished()
     expect(os.path.exists(file) or where_is(p, "tool.exe"), "the downloaded file is lost")
 
@@ -143,13 +149,101 @@ def navw32_with_a_hostile_location(p):
             file = p.download("tool.exe")
             p.start(windows_path(file))
             told = p.robot.box(PRODUCT, IDOK)
-            expect(told.endswith("could not be started, so tool.exe was not scanned."), f"scan: {told[:80]!r}")
+            expect(told.endswith("could not be started, so tool.exe was not scanned and not installed.\n\nIt was "
+                                 f"moved to {windows_path(p.path('dl'))}."), f"scan: {told[:80]!r}")
             p.finished()
             expect(os.path.exists(p.path("dl", "tool.exe")), "the file was not kept")
             os.remove(p.path("dl", "tool.exe"))
     finally:
         subprocess.run(["wine", "reg", "delete", key.replace("HKEY_LOCAL_MACHINE", "HKLM"), "/f"],
                        stdin=subprocess.DEVNULL, capture_output=True)
+
+
+def file_in_use_in_the_temporary_folder(p):
+    """A file there that cannot be deleted ends the hand-off before anything is unpacked, by its
+    name; the download is kept."""
+    prepared(p, 0)
+    busy = p.path("dl", TEMP, "busy.txt")
+    os.makedirs(os.path.dirname(busy))
+    with open(busy, "w") as f:
+        f.write("b")
+    holder = subprocess.Popen(["wine", p.robot.exe, "hold", windows_path(busy), "20000"], stdin=subprocess.DEVNULL,
+                              stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+    try:
+        expect(holder.stdout.readline().strip() == b"held", "the file could not be held open")
+        file = p.download("tool.zip", {"setup.exe": "recorder"})
+        p.start(windows_path(file))
+        told = p.robot.box(PRODUCT, IDOK)
+        expect(told == f"{windows_path(busy)} could not be deleted (it may be in use), so tool.zip was not installed."
+               f"\n\nIt was moved to {windows_path(p.path('dl'))}.", f"message: {told!r}")
+        p.finished()
+    finally:
+        holder.kill()
+        holder.wait()
+    expect(os.path.exists(p.path("dl", "tool.zip")), "the download was not kept")
+    expect(log_of(p.path("util", "pkunzip.exe")) is None, "the archive was unpacked")
+
+
+def relative_download_folder(p):
+    """A folder that depends on the current one is not used: nothing is moved."""
+    for folder in ("downloads", "C:downloads", "\\downloads", "C:"):
+        p.options({DOWNLOAD_FOLDER: folder, AFTER: 2})
+        file = p.download("tool.exe")
+        p.start(windows_path(file))
+        told = p.robot.box(PRODUCT, IDOK)
+        expect(told == "Please set the Download folder under Options.", f"{folder}: {told!r}")
+        p.finished()
+        expect(os.path.exists(file), f"{folder}: the file was moved")
+    expect(where_is(p, "tool.exe") == [p.path("incoming", "tool.exe")], "a copy went somewhere")
+
+
+def a_folder_or_nothing_handed_over(p):
+    """A folder named like an archive, then a path that names nothing: each is refused by its
+    full path, before any scan, and nothing is moved."""
+    scanner = prepared(p, 0)
+    folder = p.path("incoming", "tool.zip")
+    os.makedirs(folder)
+    for path, wanted in [(folder, " is a folder, not a downloaded file, so nothing was moved or installed."),
+                         (p.path("incoming", "gone.zip"), " could not be found, so nothing was installed.")]:
+        p.start("-run," + windows_path(path))
+        told = p.robot.box(PRODUCT, IDOK)
+        expect(told == windows_path(path) + wanted, f"message: {told!r}")
+        p.finished()
+    expect(os.path.isdir(folder) and not os.path.exists(p.path("dl")), "something was moved")
+    expect(log_of(scanner) is None, "the scanner was started")
+
+
+def archives_that_are_refused(p):
+    """pkunzip would write what these archives name, or cannot read them: each is refused by name
+    and reason before anything is moved or unpacked, and stays where it is."""
+    import zipfile
+    prepared(p, 0)
+    sound = p.download("sound.zip", {"setup.exe": "recorder"})
+    whole = open(sound, "rb").read()
+    truncated = whole[:whole.rfind(b"PK\x01\x02") + 10] + whole[-22:]  # the last entry cut short
+    outside = "which would be written outside the folder it is unpacked into"
+    for name, content, reason in [
+            ("dotdot.zip", ["readme.txt", "../evil.txt"], f'it names "../evil.txt", {outside}'),
+            ("absolute.zip", ["/evil.txt"], f'it names "/evil.txt", {outside}'),
+            ("drive.zip", ["C:evil.txt"], f'it names "C:evil.txt", {outside}'),
+            ("truncated.zip", truncated, "its directory is damaged or incomplete"),
+            ("notes.zip", b"These are notes, not an archive.\r\n", "it is not a zip archive")]:
+        file = p.path("incoming", name)
+        if isinstance(content, list):
+            with zipfile.ZipFile(file, "w") as z:
+                for entry in content:
+                    z.writestr(entry, "x")
+        else:
+            with open(file, "wb") as f:
+                f.write(content)
+        p.start(windows_path(file))
+        told = p.robot.box(PRODUCT, IDOK)
+        expect(told == f"{name} was not unpacked or installed: {reason}.\n\nIt is still in "
+               f"{windows_path(p.path('incoming'))}.", f"{name}: {told!r}")
+        p.finished()
+        expect(os.path.exists(file), f"{name} was moved")
+    expect(log_of(p.path("util", "pkunzip.exe")) is None, "pkunzip was started")
+    expect(where_is(p, "evil.txt") == [], "a file was written outside")
 
 
 def uninstall_with_registrations_partly_present(p):

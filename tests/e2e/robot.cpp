@@ -13,6 +13,8 @@
 //   robot answer TITLE ID        print a message box's text, press its button ID and wait until
 //                                that box has gone (the next box may have the same title)
 //   robot list                   list the shown top-level windows: class and title
+//   robot hold FILE MS           keep FILE open without sharing for MS milliseconds (a file in
+//                                use); print "held" once it is open
 // Exit status 0 on success, 1 when the window or control is not there, 2 for a usage error.
 #include <windows.h>
 
@@ -143,6 +145,16 @@ int main(int argc, char** argv) {
         char cls[100];
         GetClassNameA(w, cls, sizeof cls);
         printf("%s\n", cls);
+        return 0;
+    }
+    if (verb == "hold" && argc >= 4) { // a file in use: open without sharing for ms milliseconds
+        HANDLE file = CreateFileA(argv[2], GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        if (file == INVALID_HANDLE_VALUE)
+            return 1;
+        printf("held\n");
+        fflush(stdout);
+        Sleep((DWORD)atoi(argv[3]));
+        CloseHandle(file);
         return 0;
     }
     HWND window, item;

@@ -33,6 +33,14 @@ TEST(PathSplit, Extensions) {
     EXPECT_EQ(t(ExtOf("f.tar.zip")), "tar.zip");
     EXPECT_EQ(t(ExtOf("C:\\a.b\\f.zip")), "b\\f.zip"); // a dot in a folder name starts the result
     EXPECT_EQ(t(ExtOf("C:\\dir\\file")), "");
+    // The type of a download: the last dot of its name, never one of a folder.
+    EXPECT_EQ(t(LastExtOf("tool-1.2.zip")), "zip");
+    EXPECT_EQ(t(LastExtOf("C:\\dl\\setup.v2.exe")), "exe");
+    EXPECT_EQ(t(LastExtOf("C:\\Netscape.2\\tool")), "");
+    EXPECT_EQ(t(LastExtOf("C:tool.tar.ZIP")), "ZIP");
+    EXPECT_EQ(t(NumberedName("tool.zip", 2)), "tool (2).zip");
+    EXPECT_EQ(t(NumberedName("tool-1.2.zip", 10)), "tool-1.2 (10).zip");
+    EXPECT_EQ(t(NumberedName("README", 3)), "README (3)");
 }
 
 // Only a path that names the same place whatever the current drive and folder counts as full.

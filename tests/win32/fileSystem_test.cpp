@@ -2,7 +2,9 @@
 #include "casePath.h"
 #include "dirct.h"
 #include "fileSystem.h"
+#include "folderFiles.h"
 #include "path.h"
+#include "samePath.h"
 
 #include <gtest/gtest.h>
 
@@ -119,6 +121,69 @@ TEST_F(Folder, ChangeDirAndCurrentDir) {
     EXPECT_EQ(ChangeDir("\\\\server\\share"), 0);
     EXPECT_EQ(ChangeDir(nullptr), 0);
     EXPECT_STRCASEEQ(CurrentDir(), at("cur").c_str());
+}
+
+// Short and long forms, letter case, "..", a doubled or final backslash and a relative form all
+// name the temporary folder; a neighbour with a longer name does not.
+TEST_F(Folder, SamePathSeesThroughEveryForm) {
+    std::string temp = at("dl\\~Briskdl");
+    ASSERT_EQ(CreateDir(temp.c_str()), 1);
+    touch("dl\\~Briskdl\\a long archive name.zip");
+    char shortForm[MAX_PATH];
+    ASSERT_NE(GetShortPathNameA(temp.c_str(), shortForm, MAX_PATH), 0u);
+    std::string lower = temp;
+    for (char& c : lower)
+        c = (char)tolower((unsigned char)c);
+    ASSERT_EQ(ChangeDir(at("dl").c_str()), 1);
+    for (std::string form :
+         {lower, std::string(shortForm), at("dl\\sub\\..\\~Briskdl"), temp + "\\", at("dl") + "\\\\~Briskdl",
+          std::string("~Briskdl"), std::string(".\\~Briskdl\\.")})
+        EXPECT_TRUE(SamePath(form.c_str(), temp.c_str())) << form;
+    for (std::string other : {temp + "2", at("dl"), temp + "\\a long archive name.zip"})
+        EXPECT_FALSE(SamePath(other.c_str(), temp.c_str())) << other;
+
+    std::string file = temp + "\\a long archive name.zip";
+    ASSERT_NE(GetShortPathNameA(file.c_str(), shortForm, MAX_PATH), 0u);
+    EXPECT_STRCASEEQ(LongFullPath(shortForm), file.c_str());
+    EXPECT_STRCASEEQ(LongFullPath((std::string(shortForm) + "\\..\\new.txt").c_str()),
+                     (temp + "\\new.txt").c_str());
+    EXPECT_STREQ(LongFullPath("C:\\"), "C:\\"); // a root keeps its backslash
+}
+
+// Every file at the top goes, whatever its attributes, but the one kept; sub-folders stay. A
+// file in use stops the cleaning and is named, with its attributes as they were.
+TEST_F(Folder, DeleteFolderFilesLeavesOnlyTheKeptFileAndFolders) {
+    const DWORD guarded = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY;
+    touch("setup.exe");
+    touch("sys.dat");
+    touch("plain.txt");
+    touch("a long archive name.zip");
+    ASSERT_EQ(CreateDir(at("sub").c_str()), 1);
+    touch("sub\\inner.txt");
+    SetFileAttributesA(at("setup.exe").c_str(), guarded);
+    SetFileAttributesA(at("sys.dat").c_str(), FILE_ATTRIBUTE_SYSTEM);
+    ASSERT_EQ(GetFileAttributesA(at("setup.exe").c_str()) & guarded, guarded);
+    char keep[MAX_PATH];
+    ASSERT_NE(GetShortPathNameA(at("a long archive name.zip").c_str(), keep, MAX_PATH), 0u);
+
+    EXPECT_TRUE(DeleteFolderFiles(root.c_str(), keep).isNull());
+    for (const char* gone : {"setup.exe", "sys.dat", "plain.txt"})
+        EXPECT_EQ(GetFileAttributesA(at(gone).c_str()), INVALID_FILE_ATTRIBUTES) << gone;
+    EXPECT_TRUE(FileExists(at("a long archive name.zip").c_str()));
+    EXPECT_TRUE(FileExists(at("sub\\inner.txt").c_str()));
+
+    touch("busy.txt");
+    SetFileAttributesA(at("busy.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+    HANDLE busy = CreateFileA(at("busy.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(busy, INVALID_HANDLE_VALUE);
+    EXPECT_STREQ(DeleteFolderFiles(root.c_str(), nullptr), at("busy.txt").c_str());
+    EXPECT_EQ(GetFileAttributesA(at("busy.txt").c_str()) & FILE_ATTRIBUTE_READONLY,
+              (DWORD)FILE_ATTRIBUTE_READONLY);
+    CloseHandle(busy);
+    EXPECT_TRUE(DeleteFolderFiles(root.c_str(), nullptr).isNull());
+    EXPECT_FALSE(FileExists(at("busy.txt").c_str()));
+    EXPECT_FALSE(FileExists(at("a long archive name.zip").c_str()));
+    EXPECT_STREQ(DeleteFolderFiles(at("missing").c_str(), nullptr), at("missing").c_str());
 }
 
 TEST_F(Folder, ListingLeavesOutHiddenAndDotNames) {

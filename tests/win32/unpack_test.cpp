@@ -1,7 +1,8 @@
 // Tests of the unpack step: the pkunzip command for each form of its location, its start-up
 // settings, and the time limit, with the extractor fixture standing in for pkunzip.exe.
-#include "casePath.h"
 #include "appOptions.h"
+#include "casePath.h"
+#include "commandText.h"
 #include "mainApp.h"
 
 #include <gtest/gtest.h>
@@ -68,6 +69,13 @@ TEST_F(Unpack, CommandForEachLocation) {
     EXPECT_EQ(unpackWith("<path>", onPath), "cmdline=pkunzip.exe" + tail);
     EXPECT_EQ(unpackWith("<PATH>", onPath), "cmdline=pkunzip.exe" + tail);
 
+    // Where the volume keeps no short name the archive's path keeps its blank, and is quoted.
+    std::string archive = target;
+    target = temp + "\\no short name\\tool.zip"; // missing, so it has no short form either
+    EXPECT_EQ(unpackWith("C:\\UTIL", util),
+              "cmdline=c:\\util\\pkunzip.exe -d -o \"" + target + "\"\ncwd=" + temp + "\nflags=0x0\n");
+    target = archive;
+
     std::string blank = placeExtractor(temp + "\\un zip");
     std::string quotedFolder = temp + "\\un zip";
     for (char& c : quotedFolder)
@@ -88,6 +96,14 @@ TEST_F(Unpack, MissingExtractorAndTimeLimit) {
     EXPECT_EQ(app->UnpackArchive(target.c_str(), temp.c_str(), 300), mainApp::unpackTimedOut);
     EXPECT_LT(GetTickCount() - start, 2500u); // it did not wait for the extractor
     SetEnvironmentVariableA("RECORDER_SLEEP_MS", nullptr);
+}
+
+// A path is quoted once: when it holds a blank and is not in quotes already.
+TEST(CommandText, QuotesOnlyWhatNeedsIt) {
+    EXPECT_STREQ(quotedIfBlank("C:\\dl\\tool.zip"), "C:\\dl\\tool.zip");
+    EXPECT_STREQ(quotedIfBlank("C:\\down loads\\tool.zip"), "\"C:\\down loads\\tool.zip\"");
+    EXPECT_STREQ(quotedIfBlank("\"C:\\down loads\\tool.zip\""), "\"C:\\down loads\\tool.zip\"");
+    EXPECT_STREQ(unquoted("\"C:\\AV\\scan.exe\""), "C:\\AV\\scan.exe");
 }
 
 } // namespace

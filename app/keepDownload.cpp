@@ -1,0 +1,36 @@
+// KeepDownload: a download kept for later goes into the download folder, beside what is there.
+#include "handleDownload.h"
+
+#include "fileSystem.h"
+#include "path.h"
+#include "samePath.h"
+
+namespace {
+// More copies of one name than anyone keeps; beyond, the move is given up.
+const int lastNumber = 9999;
+} // namespace
+
+str FolderOfFile(const str& file) {
+    str folder = DirOf(LongFullPath(file));
+    return folder.length() == 2 && folder[1] == ':' ? folder + "\\" : folder;
+}
+
+// MoveFileA never replaces a file, so the name it takes is free at the moment of the move.
+keptDownload KeepDownload(const str& file, const str& downloadFolder) {
+    str name = FileOf(file);
+    str folder = FolderOfFile(file);
+    if (!IsFullPath(downloadFolder))
+        return {keptDownload::notMoved, folder, name};
+    CreateDir(downloadFolder);
+    if (SamePath(folder, downloadFolder))
+        return {keptDownload::alreadyThere, downloadFolder, name};
+    for (int n = 1; n <= lastNumber; ++n) {
+        str kept = n == 1 ? name : NumberedName(name, n);
+        if (MoveFileA(file, downloadFolder + "\\" + kept))
+            return {keptDownload::moved, downloadFolder, kept};
+        DWORD error = GetLastError();
+        if (error != ERROR_ALREADY_EXISTS && error != ERROR_FILE_EXISTS)
+            break;
+    }
+    return {keptDownload::notMoved, folder, name};
+}

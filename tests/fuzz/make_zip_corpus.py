@@ -1,0 +1,49 @@
+#!/usr/bin/env python3
+"""Writes the starting corpus of zip_directory_fuzz into corpus/zip_directory_fuzz: archives
+made by Info-ZIP zip and by Python's zipfile, stored and deflated, with a comment, with folders,
+streamed (sizes after the data), and the hostile names the reader must refuse."""
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import zipfile
+
+out = os.path.join(os.path.dirname(os.path.abspath(__file__)), "corpus", "zip_directory_fuzz")
+os.makedirs(out, exist_ok=True)
+files = {"setup.exe": b"MZ" + b"\0" * 62, "readme.txt": b"Read me.\r\n" * 20, "sub/inner.txt": b"inner\r\n"}
+
+with tempfile.TemporaryDirectory() as source:
+    for name, data in files.items():
+        os.makedirs(os.path.dirname(os.path.join(source, name)) or source, exist_ok=True)
+        with open(os.path.join(source, name), "wb") as f:
+            f.write(data)
+
+    def info_zip(target, *switches, stdin=None):
+        path = os.path.join(out, target)
+        if os.path.exists(path):
+            os.remove(path)
+        subprocess.run(["zip", "-q", "-X", *switches], cwd=source, input=stdin, check=True)
+        shutil.move(os.path.join(source, "made.zip"), path)
+
+    info_zip("infozip-stored.zip", "-0", "-r", "made.zip", ".")
+    info_zip("infozip-deflated.zip", "-9", "-r", "made.zip", ".")
+    info_zip("infozip-comment.zip", "-z", "made.zip", "setup.exe", "readme.txt", stdin=b"A comment, PK\x05\x06 and all.\n.\n")
+    with open(os.path.join(out, "infozip-streamed.zip"), "wb") as f:
+        f.write(subprocess.run(["zip", "-q", "-", "-"], input=files["readme.txt"], capture_output=True,
+                               check=True).stdout)
+
+for target, method, comment, names in [
+        ("python-stored.zip", zipfile.ZIP_STORED, b"", ["setup.exe", "readme.txt"]),
+        ("python-deflated.zip", zipfile.ZIP_DEFLATED, b"", ["setup.exe", "readme.txt", "sub/inner.txt"]),
+        ("python-comment.zip", zipfile.ZIP_DEFLATED, b"made by zipfile", ["readme.txt"]),
+        ("python-folders.zip", zipfile.ZIP_STORED, b"", ["sub/", "sub/deeper/", "sub/inner.txt"]),
+        ("python-dotdot.zip", zipfile.ZIP_STORED, b"", ["readme.txt", "../evil.txt"]),
+        ("python-backslash-dotdot.zip", zipfile.ZIP_STORED, b"", ["a\\..\\..\\evil.txt"]),
+        ("python-absolute.zip", zipfile.ZIP_STORED, b"", ["/evil.txt"]),
+        ("python-drive.zip", zipfile.ZIP_STORED, b"", ["C:evil.txt"])]:
+    with zipfile.ZipFile(os.path.join(out, target), "w", method) as z:
+        z.comment = comment
+        for name in names:
+            z.writestr(zipfile.ZipInfo(name, (1996, 6, 20, 0, 0, 0)), b"" if name.endswith("/") else files.get(name, b"x"))
+print(f"wrote {len(os.listdir(out))} archives to {out}", file=sys.stderr)
