@@ -26,7 +26,8 @@ int mainApp::InstallSelf() {
                MB_YESNO | MB_ICONQUESTION, VersionCaption(), nullptr) != IDYES)
         return 1;
 
-    // A folder shorter than a drive root cannot be created: the user is asked again.
+    // A folder that is not a full path would be made in whatever folder is current, and its
+    // relative path written into the registrations and the shortcut: the user is asked again.
     str folder(defaultFolder);
     for (;;) {
         inputDlg ask(nullptr);
@@ -35,16 +36,19 @@ int mainApp::InstallSelf() {
         ask.text = &folder;
         if (ask.Execute() != IDOK)
             return 1;
-        if (folder.length() >= 3)
+        if (IsFullPath(folder))
             break;
         MsgBox("Please enter a full folder path, such as C:\\Program Files\\Brisk Download.", MB_ICONEXCLAMATION,
                VersionCaption(), nullptr);
     }
 
-    // Without the program in place, a shortcut and registrations would point at nothing.
+    // Without the program in place, a shortcut and registrations would point at nothing; the
+    // folders made for it go again.
+    strs made = MissingDirs(folder);
     CreateDir(folder);
     installedPath = folder + "\\" + product + ".exe";
     if (!CopyFileA(modulePath, installedPath, FALSE)) {
+        RemoveEmptyDirs(made);
         MsgBox(product + " could not be copied to " + folder + ".", MB_ICONEXCLAMATION, VersionCaption(), nullptr);
         return 1;
     }

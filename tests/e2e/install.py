@@ -77,12 +77,18 @@ def install_folder_as_typed(p):
 
 
 def short_folder_is_asked_again_then_cancel(p):
+    """A folder too short, or one that would be made in whatever folder is current."""
     r = p.robot
-    install_into(p, "C:")
-    told = r.box(ASK, IDOK)
-    expect(told == "Please enter a full folder path, such as C:\\Program Files\\Brisk Download.", f"{told!r}")
-    expect(r.shown(PRODUCT), "the folder dialog did not come again")
-    expect(r("text", PRODUCT, 4090) == "C:", "the folder as typed")
+    forms = ["C:", "Brisk", "C:Brisk", "\\Apps\\Brisk", "Apps\\Brisk"]
+    install_into(p, forms[0])
+    for typed, next_form in zip(forms, forms[1:] + [None]):
+        told = r.box(ASK, IDOK)
+        expect(told == "Please enter a full folder path, such as C:\\Program Files\\Brisk Download.", f"{told!r}")
+        expect(r.shown(PRODUCT), "the folder dialog did not come again")
+        expect(r("text", PRODUCT, 4090) == typed, "the folder as typed")
+        if next_form:
+            r("settext", PRODUCT, 4090, next_form)
+            r("click", PRODUCT, IDOK)
     r("click", PRODUCT, IDCANCEL)
     p.finished()
     expect(reg_query(UNINSTALL_KEY, "DisplayName") is None, "an uninstall entry was written")
@@ -90,18 +96,34 @@ def short_folder_is_asked_again_then_cancel(p):
 
 
 def copy_failure_stops(p):
+    """A file where the folder should be, a share that is not there (a full path all the same) and
+    a drive with room for two folders but not for the program: nothing is registered, and the
+    folders made for the copy go again."""
     blocker = drive_c("blocked")
     shutil.rmtree(blocker, ignore_errors=True)
     with open(blocker, "w") as f:  # a file where the folder should be: nothing can go in it
         f.write("x")
+    small = p.path("small drive")
+    os.makedirs(small)
+    # Three files in all: the drive's root and two folders.
+    mount = subprocess.run(["mount", "-t", "tmpfs", "-o", "nr_inodes=3", "tmpfs", small], capture_output=True)
+    folders = ["C:\\blocked\\Brisk", "\\\\server\\share\\Brisk"]
+    if mount.returncode == 0:
+        folders.append(windows_path(small) + "\\new\\Brisk")
     try:
-        install_into(p, "C:\\blocked\\Brisk")
-        told = p.robot.box(ASK, IDOK)
-        expect(told == "Brisk Download could not be copied to C:\\blocked\\Brisk.", f"message: {told!r}")
-        p.finished()
-        expect(reg_query(UNINSTALL_KEY, "DisplayName") is None, "an uninstall entry was written")
+        for folder in folders:
+            install_into(p, folder)
+            told = p.robot.box(ASK, IDOK)
+            expect(told == f"Brisk Download could not be copied to {folder}.", f"message: {told!r}")
+            p.finished()
+            expect(reg_query(UNINSTALL_KEY, "DisplayName") is None, "an uninstall entry was written")
+        if mount.returncode != 0:
+            raise Skip("cannot mount a small tmpfs here: " + mount.stderr.decode().strip())
+        expect(os.listdir(small) == [], f"the folders made for the copy stayed: {os.listdir(small)}")
     finally:
         os.remove(blocker)
+        if mount.returncode == 0:
+            subprocess.run(["umount", small], capture_output=True)
 
 
 PROGRAM_NAMES = {
