@@ -14,16 +14,15 @@ const char* const mimeTypes[] = {"application/msdos-windows", "application/zip",
 const char* const scannerPatterns[] = {"n32scanw.exe\"", "navw32.exe\""};
 
 // Lists the type under the first free TYPEn unless an entry before it already equals it.
-void listType(const char* type) {
+// Returns whether it is listed.
+bool listType(mainApp& app, const char* type) {
     for (int n = 0;; ++n) {
         str name(20, "TYPE%i", n);
         str listed;
-        if (ReadRegistry(HKEY_CURRENT_USER, viewersKey, name, listed) != ERROR_SUCCESS) {
-            WriteRegistry(HKEY_CURRENT_USER, viewersKey, name, REG_SZ, type, 0);
-            return;
-        }
+        if (ReadRegistry(HKEY_CURRENT_USER, viewersKey, name, listed) != ERROR_SUCCESS)
+            return app.WriteValue(HKEY_CURRENT_USER, viewersKey, name, type);
         if (lstrcmpA(listed, type) == 0)
-            return;
+            return true;
     }
 }
 
@@ -37,23 +36,28 @@ str scannerIn(const str& helper) {
     }
     return str();
 }
+
+// Lists the type and makes the program its helper. Returns whether the type is listed and served
+// by the program.
+bool registerType(mainApp& app, const char* type) {
+    bool listed = listType(app, type);
+    str previous("");
+    if (ReadRegistry(HKEY_CURRENT_USER, viewersKey, type, previous) == ERROR_SUCCESS) {
+        str scanner = scannerIn(previous);
+        if (!scanner.isNull())
+            app.prefs->findItem(appOptions::scannerId)->setText(scanner);
+    }
+    bool set = app.WriteValue(HKEY_CURRENT_USER, viewersKey, type, quotedIfBlank(app.installedPath));
+    return listed && set;
+}
 } // namespace
 
 // The program's own helper value is quoted when its path holds a blank, so that the browser
 // cannot start a planted C:\Program.exe; it never ends in a scanner pattern.
-void mainApp::RegisterViewers(bool install) {
-    for (const char* type : mimeTypes) {
-        if (!install) {
-            WriteRegistry(HKEY_CURRENT_USER, viewersKey, type, REG_SZ, "", 0);
-            continue;
-        }
-        listType(type);
-        str previous;
-        if (ReadRegistry(HKEY_CURRENT_USER, viewersKey, type, previous) == ERROR_SUCCESS) {
-            str scanner = scannerIn(previous);
-            if (!scanner.isNull())
-                prefs->findItem(appOptions::scannerId)->setText(scanner);
-        }
-        WriteRegistry(HKEY_CURRENT_USER, viewersKey, type, REG_SZ, (const char*)quotedIfBlank(installedPath), 0);
-    }
+str mainApp::RegisterViewers(bool install) {
+    str failed("");
+    for (const char* type : mimeTypes)
+        if (!(install ? registerType(*this, type) : WriteValue(HKEY_CURRENT_USER, viewersKey, type, "")))
+            failed += str(failed.length() ? ", " : "") + type;
+    return failed;
 }

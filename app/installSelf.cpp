@@ -1,22 +1,18 @@
 // InstallSelf: the program installs itself from its distribution (setup.exe, readme.txt and
 // bwcc32.dll), registers itself and writes its uninstall entry.
 #include "appTexts.h"
-#include "commandText.h"
 #include "fileSystem.h"
 #include "inputDlg.h"
 #include "mainApp.h"
 #include "path.h"
-#include "registry.h"
 #include "shortcut.h"
+#include "uninstallEntry.h"
 
 namespace {
 const char defaultFolder[] = "C:\\Program Files\\Brisk Download";
 const char* const companionFiles[] = {"readme.txt", "bwcc32.dll"};
 
-void writeUninstallValue(const char* name, const str& value) {
-    str key = str(appTexts::uninstallKeyPrefix) + appTexts::productName;
-    WriteRegistry(HKEY_LOCAL_MACHINE, key, name, REG_SZ, (const char*)value, 0);
-}
+void addLine(str& text, const str& line) { text += text.length() ? "\n" + line : line; }
 } // namespace
 
 int mainApp::InstallSelf() {
@@ -61,14 +57,27 @@ int mainApp::InstallSelf() {
     str programs = WindowsDir() + "\\Start Menu\\Programs";
     CreateDir(programs);
     CreateShortcut(installedPath, programs + "\\" + product + ".lnk", product);
-    RegisterViewers(true);
-    RegisterShellVerb(true);
+    str failed("");
+    str types = RegisterViewers(true);
+    if (types.length())
+        addLine(failed, "The Netscape Navigator helper for " + types + " could not be registered.");
+    if (!RegisterShellVerb(true))
+        addLine(failed, "The Explorer command Brisk Install could not be registered.");
     ShowOptions();
 
-    // Windows runs the uninstall command itself: a path with a blank is quoted.
-    writeUninstallValue("DisplayName", VersionCaption());
-    writeUninstallValue("UninstallString", quotedIfBlank(installedPath) + " /" + appTexts::uninstallWord);
+    bool listed = WriteValue(HKEY_LOCAL_MACHINE, UninstallKey(), "DisplayName", VersionCaption());
+    listed =
+        WriteValue(HKEY_LOCAL_MACHINE, UninstallKey(), "UninstallString", UninstallCommand(installedPath)) &&
+        listed;
+    if (!listed)
+        addLine(failed, "The uninstall entry in Add/Remove Programs could not be registered.");
 
+    // What did get registered stays; the user learns what did not.
+    if (failed.length()) {
+        MsgBox(product + " was copied to " + folder + ", but the installation is not complete:\n\n" + failed,
+               MB_ICONEXCLAMATION, VersionCaption(), nullptr);
+        return 1;
+    }
     MsgBox(product + " is now installed.\n\nIf you have Netscape Navigator open, close it and restart it for the "
                      "changes to take effect.\n\nFrom now on, whenever you download a program in Netscape "
                      "Navigator, " +

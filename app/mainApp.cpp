@@ -5,6 +5,7 @@
 #include "appTexts.h"
 #include "options.h"
 #include "path.h"
+#include "registry.h"
 
 mainApp::mainApp(const char* name, HINSTANCE instance, HINSTANCE prevInstance, const char* cmdLine, int cmdShow)
     : genApp(name, instance, prevInstance, cmdLine, cmdShow), afterDownload(0) {
@@ -13,6 +14,10 @@ mainApp::mainApp(const char* name, HINSTANCE instance, HINSTANCE prevInstance, c
 
 // The store lives as long as the process; the library never deletes it.
 mainApp::~mainApp() {}
+
+bool mainApp::WriteValue(HKEY root, const char* key, const char* name, const char* text) {
+    return WriteRegistry(root, key, name, REG_SZ, text, 0) != 0;
+}
 
 str mainApp::VersionCaption() { return str(appTexts::productName) + " " + appTexts::version; }
 
