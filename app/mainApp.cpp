@@ -30,6 +30,7 @@ int mainApp::Run() {
     options line;
     line.parseList(commandLine);
     const str product(appTexts::productName);
+    modulePath = moduleFileName(nullptr);
 
     if (line.lookup(appTexts::uninstallWord)) {
         if (MsgBox("Uninstall " + product + "?", MB_YESNO | MB_ICONQUESTION, product, nullptr) == IDYES) {
@@ -39,7 +40,6 @@ int mainApp::Run() {
         return 1;
     }
 
-    modulePath = moduleFileName(nullptr);
     if (commandLine.length() == 0 && namedSetup()) {
         InstallSelf();
         return 1;

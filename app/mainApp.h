@@ -29,8 +29,9 @@ public:
     bool RegisterShellVerb(bool install);
     // Makes the program the browser's helper for the five program MIME types (install), taking a
     // Symantec scanner that was the helper before into the "Anti-virus scanner" option (not
-    // saved here); or empties the five helper values. Returns the types whose value could not be
-    // written, separated by ", " ("" when none).
+    // saved here) and keeping another program's helper in the uninstall entry; or gives each type
+    // that this program still serves back its kept helper, or an empty one. Returns the types
+    // that could not be registered, separated by ", " ("" when none).
     str RegisterViewers(bool install);
 
     // Writes a REG_SZ value, creating its key; returns whether it was written. Every registry write

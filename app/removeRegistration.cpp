@@ -3,6 +3,8 @@
 #include "mainApp.h"
 #include "uninstallEntry.h"
 
+// The browser's helpers are given back first: what the installation replaced is kept in the
+// uninstall entry.
 int mainApp::RemoveRegistration() {
     RegisterViewers(false);
     RegisterShellVerb(false);

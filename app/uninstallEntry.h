@@ -1,4 +1,5 @@
-// The uninstall entry: Windows offers the program's removal through it.
+// The uninstall entry: Windows offers the program's removal through it, and it keeps the browser
+// helpers that the installation replaced, for the uninstallation to give back.
 #pragma once
 
 #include "str.h"
@@ -8,3 +9,5 @@ str UninstallKey();
 // The command that uninstalls the program installed at program: the path, in quotes when it
 // holds a blank, then " /uninstall".
 str UninstallCommand(const char* program);
+// The installed program that the entry's command starts; "" when there is no entry of that form.
+str InstalledProgram();

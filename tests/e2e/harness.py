@@ -240,6 +240,32 @@ def reg_query(key, value=None):
     return None
 
 
+def reg_values(key):
+    """Every value of the key as {name: data}, as `wine reg query` prints them; {} when it is missing."""
+    done = subprocess.run(["wine", "reg", "query", key], stdin=subprocess.DEVNULL, capture_output=True)
+    values = {}
+    for line in done.stdout.decode("latin-1").replace("\r", "").splitlines():
+        parts = line.strip().split("    ")
+        if len(parts) >= 2 and parts[1].startswith("REG_"):
+            values[parts[0]] = parts[2] if len(parts) >= 3 else ""
+    return values
+
+
+def reg_replace(key, values):
+    """Replaces the key with one that holds these REG_SZ values, through a REGEDIT4 file."""
+    def quoted(text):
+        return '"' + text.replace("\\", "\\\\").replace('"', '\\"') + '"'
+
+    subprocess.run(["wine", "reg", "delete", key, "/f"], stdin=subprocess.DEVNULL, capture_output=True)
+    long_key = key.replace("HKCU\\", "HKEY_CURRENT_USER\\", 1).replace("HKLM\\", "HKEY_LOCAL_MACHINE\\", 1)
+    reg = os.path.join(os.environ["WINEPREFIX"], "drive_c", "replace.reg")
+    with open(reg, "w", encoding="latin-1", newline="\r\n") as f:
+        f.write(f"REGEDIT4\n\n[{long_key}]\n")
+        f.writelines(f"{quoted(name)}={quoted(data)}\n" for name, data in values.items())
+    subprocess.run(["wine", "regedit", "/s", "C:\\replace.reg"], stdin=subprocess.DEVNULL, capture_output=True,
+                   check=True)
+
+
 def forget_uninstall_entry():
     subprocess.run(["wine", "reg", "delete", UNINSTALL_KEY, "/f"], stdin=subprocess.DEVNULL, capture_output=True)
 

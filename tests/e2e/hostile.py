@@ -164,6 +164,8 @@ def uninstall_with_registrations_partly_present(p):
     expect(p.robot.box(PRODUCT, IDOK) == "Brisk Download has been uninstalled.", "uninstalled message")
     p.finished()
     expect(reg_query(viewers, "TYPE9") == "other/type", "another program's entry was removed")
+    # Without an installation nothing here is this program's: another program's helper stays.
+    expect(reg_query(viewers, "application/x-zip-compressed") == "x", "another program's helper was cleared")
     subprocess.run(["wine", "reg", "delete", viewers, "/v", "TYPE9", "/f"], stdin=subprocess.DEVNULL,
                    capture_output=True)
 

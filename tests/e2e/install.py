@@ -4,32 +4,46 @@
 from harness import *  # noqa: F401,F403
 
 
+# The browser's helpers before the installation: other programs' (a scanner with arguments, a
+# quoted path with a blank), an empty one, and the five types listed.
+TYPES = ["application/msdos-windows", "application/zip", "application/octet-stream",
+         "application/x-zip-compressed", "multipart/x-zip"]
+HELPERS_BEFORE = {**{f"TYPE{n}": t for n, t in enumerate(TYPES)}, "application/msdos-windows": "C:\\Other\\o.exe",
+                  "application/zip": '"C:\\AV\\NAVW32.EXE" /a /b', "application/octet-stream": "",
+                  "application/x-zip-compressed": '"C:\\Program Files\\Other\\o.exe" %1',
+                  "multipart/x-zip": "C:\\Other\\o.exe"}
+
+
 def install_with_defaults_then_uninstall(p):
     folder = drive_c("Program Files", "Brisk Download")
     shutil.rmtree(folder, ignore_errors=True)
     forget_uninstall_entry()
+    reg_replace(VIEWERS, HELPERS_BEFORE)
     with open(p.path("readme.txt"), "w") as f:
         f.write("readme")
     r = p.robot
-    p.start("")
-    expect(r.box(ASK, IDYES) == INSTALL_QUESTION, "the install question")
-    expect(r.shown(PRODUCT), "the folder dialog did not appear")
-    expect(r("text", PRODUCT, 4091) == "Install Brisk Download in the following folder:", "the folder prompt")
-    expect(r("text", PRODUCT, 4090) == "C:\\Program Files\\Brisk Download", "the default folder")
-    r("click", PRODUCT, IDOK)
-    expect(r.shown(OPTIONS), "the Options dialog did not appear")
-    r("settext", OPTIONS, 80, "C:\\my downloads")
-    r("click", OPTIONS, IDOK)
-    done = r.box(ASK, IDOK)
-    expect(done.startswith("Brisk Download is now installed."), f"the last message: {done!r}")
-    p.finished()
+    for again in (False, True):  # installing over its own installation keeps what the first one kept
+        p.start("")
+        expect(r.box(ASK, IDYES) == INSTALL_QUESTION, "the install question")
+        expect(r.shown(PRODUCT), "the folder dialog did not appear")
+        expect(r("text", PRODUCT, 4091) == "Install Brisk Download in the following folder:", "the folder prompt")
+        expect(r("text", PRODUCT, 4090) == "C:\\Program Files\\Brisk Download", "the default folder")
+        r("click", PRODUCT, IDOK)
+        expect(r.shown(OPTIONS), "the Options dialog did not appear")
+        if not again:
+            r("settext", OPTIONS, 80, "C:\\my downloads")
+        r("click", OPTIONS, IDOK)
+        done = r.box(ASK, IDOK)
+        expect(done.startswith("Brisk Download is now installed."), f"the last message: {done!r}")
+        p.finished()
 
     for name in ("Brisk Download.exe", "readme.txt", "bwcc32.dll"):
         expect(os.path.exists(os.path.join(folder, name)), f"{name} was not installed")
     ini = configparser.ConfigParser(interpolation=None)
     ini.optionxform = str
     ini.read(os.path.join(folder, "Briskdl.ini"), encoding="latin-1")
-    expect(dict(ini[SECTION]) == {"Download folder": "C:\\my downloads"}, "the options went to the install folder")
+    expect(dict(ini[SECTION]) == {"Download folder": "C:\\my downloads", "Anti-virus scanner": '"C:\\AV\\NAVW32.EXE"'},
+           f"the options in the install folder: {dict(ini[SECTION])}")
     expect(not os.path.exists(p.path("Briskdl.ini")), "the options were saved beside setup.exe")
     link = drive_c("windows", "Start Menu", "Programs", "Brisk Download.lnk")
     info = subprocess.run(["lnkinfo", link], capture_output=True, text=True).stdout
@@ -42,18 +56,23 @@ def install_with_defaults_then_uninstall(p):
     verb = f"HKCR\\{exe_class}\\shell\\Brisk Install\\command"
     expect(reg_query(verb) == installed + " /run,%1", f"the verb: {reg_query(verb)!r}")
 
-    # The uninstall entry's command, as Windows would run it.
-    q = p.robot
-    program = Program(p.bin_dir, os.path.dirname(p.folder), "installed copy")
-    program.exe = os.path.join(folder, "Brisk Download.exe")
-    for _ in range(2):  # a second uninstallation leaves the same state
+    # Another program takes one type over after the installation: that one stays its own.
+    later = {**HELPERS_BEFORE, "multipart/x-zip": "C:\\Later\\later.exe"}
+    subprocess.run(["wine", "reg", "add", VIEWERS, "/v", "multipart/x-zip", "/d", later["multipart/x-zip"], "/f"],
+                   stdin=subprocess.DEVNULL, capture_output=True)
+    # Uninstalled first by the distribution's copy, which the uninstall entry tells where the
+    # program is, then by the uninstall entry's command, as Windows would run it: the second
+    # uninstallation leaves the same state.
+    installed_copy = Program(p.bin_dir, os.path.dirname(p.folder), "installed copy")
+    installed_copy.exe = os.path.join(folder, "Brisk Download.exe")
+    for program in (p, installed_copy):
         program.start("/uninstall")
-        expect(q.box(PRODUCT, IDYES) == "Uninstall Brisk Download?", "the uninstall question")
-        expect(q.box(PRODUCT, IDOK) == "Brisk Download has been uninstalled.", "the last message")
+        expect(r.box(PRODUCT, IDYES) == "Uninstall Brisk Download?", "the uninstall question")
+        expect(r.box(PRODUCT, IDOK) == "Brisk Download has been uninstalled.", "the last message")
         program.finished()
         expect(reg_query(UNINSTALL_KEY, "DisplayName") is None, "the uninstall entry stayed")
-        expect(reg_query(VIEWERS, "application/zip") == "", "the browser helper stayed")
-        expect(reg_query(VIEWERS, "TYPE1") == "application/zip", "the type list went")
+        helpers = reg_values(VIEWERS)
+        expect(helpers == later, f"the helpers are not given back as they were: {helpers}")
         expect(reg_query(verb) is None, "the verb stayed")
         expect(os.path.exists(link) and os.path.exists(os.path.join(folder, "Brisk Download.exe")), "files went")
     shutil.rmtree(folder, ignore_errors=True)

@@ -43,9 +43,10 @@ TEST(Install, WhatCouldNotBeRegisteredIsNamed) {
     RemoveTree(folder.c_str());
     RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Netscape");
     RegDeleteTreeA(HKEY_LOCAL_MACHINE, UninstallKey());
+    WriteRegistry(HKEY_CURRENT_USER, viewers, "application/zip", REG_SZ, "C:\\Other.exe", 0);
     failingApp app("Brisk Download", GetModuleHandleA(nullptr), nullptr, "", SW_SHOW);
     app.modulePath = DirOf(app.moduleFileName(nullptr)) + "\\recorder.exe";
-    app.failing = {"application/zip", "Brisk Install", "UninstallString"};
+    app.failing = {"Previous helper application/zip", "Brisk Install", "UninstallString"};
 
     std::string told;
     std::thread answers([&] {
@@ -65,8 +66,8 @@ TEST(Install, WhatCouldNotBeRegisteredIsNamed) {
                         "The Netscape Navigator helper for application/zip could not be registered.\n"
                         "The Explorer command Brisk Install could not be registered.\n"
                         "The uninstall entry in Add/Remove Programs could not be registered.");
-    // What could be registered stays.
-    EXPECT_EQ(valueOf(HKEY_CURRENT_USER, viewers, "application/zip"), "<missing>");
+    // What could be registered stays; a helper that could not be kept is not replaced.
+    EXPECT_EQ(valueOf(HKEY_CURRENT_USER, viewers, "application/zip"), "C:\\Other.exe");
     EXPECT_EQ(valueOf(HKEY_CURRENT_USER, viewers, "multipart/x-zip"),
               "\"" + folder + "\\Brisk Download.exe\"");
     EXPECT_EQ(valueOf(HKEY_LOCAL_MACHINE, UninstallKey(), "DisplayName"), "Brisk Download 96.6.20");
