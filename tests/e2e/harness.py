@@ -225,23 +225,9 @@ UNINSTALL_KEY = "HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\
 VIEWERS = "HKCU\\Software\\Netscape\\Netscape Navigator\\Viewers"
 
 
-def reg_query(key, value=None):
-    """The value's data as `wine reg query` prints it, or None when it is missing."""
-    args = ["wine", "reg", "query", key] + (["/v", value] if value is not None else ["/ve"])
-    done = subprocess.run(args, stdin=subprocess.DEVNULL, capture_output=True)
-    if done.returncode != 0:
-        return None
-    for line in done.stdout.decode("latin-1").replace("\r", "").splitlines():
-        parts = line.strip().split("    ")
-        if len(parts) >= 3 and parts[1].startswith("REG_"):
-            return None if parts[2] == "(value not set)" else parts[2]
-        if len(parts) == 2 and parts[1].startswith("REG_"):
-            return ""
-    return None
-
-
 def reg_values(key):
-    """Every value of the key as {name: data}, as `wine reg query` prints them; {} when it is missing."""
+    """The key's values as {name: data}, as `wine reg query` prints them (the default value as
+    "(Default)"); {} when the key is missing."""
     done = subprocess.run(["wine", "reg", "query", key], stdin=subprocess.DEVNULL, capture_output=True)
     values = {}
     for line in done.stdout.decode("latin-1").replace("\r", "").splitlines():
@@ -251,19 +237,19 @@ def reg_values(key):
     return values
 
 
-def reg_replace(key, values):
-    """Replaces the key with one that holds these REG_SZ values, through a REGEDIT4 file."""
-    def quoted(text):
-        return '"' + text.replace("\\", "\\\\").replace('"', '\\"') + '"'
+def reg_query(key, value=None):
+    """The value's data as `wine reg query` prints it, or None when it is missing."""
+    data = reg_values(key).get("(Default)" if value is None else value)
+    return None if data == "(value not set)" else data
 
-    subprocess.run(["wine", "reg", "delete", key, "/f"], stdin=subprocess.DEVNULL, capture_output=True)
-    long_key = key.replace("HKCU\\", "HKEY_CURRENT_USER\\", 1).replace("HKLM\\", "HKEY_LOCAL_MACHINE\\", 1)
-    reg = os.path.join(os.environ["WINEPREFIX"], "drive_c", "replace.reg")
-    with open(reg, "w", encoding="latin-1", newline="\r\n") as f:
-        f.write(f"REGEDIT4\n\n[{long_key}]\n")
-        f.writelines(f"{quoted(name)}={quoted(data)}\n" for name, data in values.items())
-    subprocess.run(["wine", "regedit", "/s", "C:\\replace.reg"], stdin=subprocess.DEVNULL, capture_output=True,
-                   check=True)
+
+def reg_add(key, values, replace=False):
+    """Writes these REG_SZ values into the key; with replace, into a key that holds nothing else."""
+    if replace:
+        subprocess.run(["wine", "reg", "delete", key, "/f"], stdin=subprocess.DEVNULL, capture_output=True)
+    for name, data in values.items():
+        subprocess.run(["wine", "reg", "add", key, "/v", name, "/d", data, "/f"], stdin=subprocess.DEVNULL,
+                       capture_output=True, check=True)
 
 
 def forget_uninstall_entry():

@@ -18,11 +18,13 @@ def install_with_defaults_then_uninstall(p):
     folder = drive_c("Program Files", "Brisk Download")
     shutil.rmtree(folder, ignore_errors=True)
     forget_uninstall_entry()
-    reg_replace(VIEWERS, HELPERS_BEFORE)
+    reg_add(VIEWERS, HELPERS_BEFORE, replace=True)
     with open(p.path("readme.txt"), "w") as f:
         f.write("readme")
     r = p.robot
     for again in (False, True):  # installing over its own installation keeps what the first one kept
+        if again:  # except for a type emptied since: nothing is left to give back
+            reg_add(VIEWERS, {"application/msdos-windows": ""})
         p.start("")
         expect(r.box(ASK, IDYES) == INSTALL_QUESTION, "the install question")
         expect(r.shown(PRODUCT), "the folder dialog did not appear")
@@ -56,10 +58,11 @@ def install_with_defaults_then_uninstall(p):
     verb = f"HKCR\\{exe_class}\\shell\\Brisk Install\\command"
     expect(reg_query(verb) == installed + " /run,%1", f"the verb: {reg_query(verb)!r}")
 
-    # Another program takes one type over after the installation: that one stays its own.
-    later = {**HELPERS_BEFORE, "multipart/x-zip": "C:\\Later\\later.exe"}
-    subprocess.run(["wine", "reg", "add", VIEWERS, "/v", "multipart/x-zip", "/d", later["multipart/x-zip"], "/f"],
-                   stdin=subprocess.DEVNULL, capture_output=True)
+    # Another program takes one type over after the installation, and one names this program in
+    # other letters, without quotes.
+    later = {"multipart/x-zip": "C:\\Later\\later.exe"}
+    reg_add(VIEWERS, {**later, "application/x-zip-compressed": installed[1:-1].lower()})
+    after = {**HELPERS_BEFORE, **later, "application/msdos-windows": ""}
     # Uninstalled first by the distribution's copy, which the uninstall entry tells where the
     # program is, then by the uninstall entry's command, as Windows would run it: the second
     # uninstallation leaves the same state.
@@ -72,7 +75,7 @@ def install_with_defaults_then_uninstall(p):
         program.finished()
         expect(reg_query(UNINSTALL_KEY, "DisplayName") is None, "the uninstall entry stayed")
         helpers = reg_values(VIEWERS)
-        expect(helpers == later, f"the helpers are not given back as they were: {helpers}")
+        expect(helpers == after, f"the helpers are not given back as they were: {helpers}")
         expect(reg_query(verb) is None, "the verb stayed")
         expect(os.path.exists(link) and os.path.exists(os.path.join(folder, "Brisk Download.exe")), "files went")
     shutil.rmtree(folder, ignore_errors=True)

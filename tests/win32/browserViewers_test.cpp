@@ -94,29 +94,4 @@ TEST_F(Viewers, BlanksAreQuotedAndRemovalEmpties) {
     EXPECT_EQ(valueOf("TYPE4"), "multipart/x-zip"); // the list stays
 }
 
-// What the installation replaced comes back; what was empty, or set by another program since,
-// stays as it is; its own helper counts in quotes or not, in any case.
-TEST_F(Viewers, UninstallGivesBackWhatInstallTook) {
-    put("application/zip", "\"C:\\AV\\NAVW32.EXE\" /a /b");
-    put("application/octet-stream", "C:\\Other.exe");
-    put("multipart/x-zip", "");
-    app->RegisterViewers(true);
-    put("application/octet-stream", ""); // emptied since: nothing left to give back
-    put("application/zip", "\"c:\\brisk\\Brisk.exe\"");
-    EXPECT_EQ(std::string(app->RegisterViewers(true)), ""); // its own: the scanner stays kept
-    put("multipart/x-zip", "C:\\Later.exe");
-    put("application/x-zip-compressed", "c:\\brisk\\brisk.exe");
-    app->installedPath = str();
-    app->modulePath = "C:\\BRISK\\BRISK.EXE"; // uninstalled by the installed copy itself
-    app->RegisterViewers(false);
-    EXPECT_EQ(valueOf("application/zip"), "\"C:\\AV\\NAVW32.EXE\" /a /b");
-    EXPECT_EQ(valueOf("application/octet-stream"), "");
-    EXPECT_EQ(valueOf("application/x-zip-compressed"), "");
-    EXPECT_EQ(valueOf("multipart/x-zip"), "C:\\Later.exe");
-    put("application/zip", "C:\\BRISK\\BRISK.EXE");
-    app->modulePath = "C:\\elsewhere\\setup.exe"; // another copy, and no entry names this one
-    app->RegisterViewers(false);
-    EXPECT_EQ(valueOf("application/zip"), "C:\\BRISK\\BRISK.EXE");
-}
-
 } // namespace
