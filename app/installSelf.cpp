@@ -1,22 +1,18 @@
 // InstallSelf: the program installs itself from its distribution (setup.exe, readme.txt and
 // bwcc32.dll), registers itself and writes its uninstall entry.
 #include "appTexts.h"
-#include "commandText.h"
 #include "fileSystem.h"
 #include "inputDlg.h"
 #include "mainApp.h"
 #include "path.h"
-#include "registry.h"
 #include "shortcut.h"
+#include "uninstallEntry.h"
 
 namespace {
 const char defaultFolder[] = "C:\\Program Files\\Brisk Download";
 const char* const companionFiles[] = {"readme.txt", "bwcc32.dll"};
 
-void writeUninstallValue(const char* name, const str& value) {
-    str key = str(appTexts::uninstallKeyPrefix) + appTexts::productName;
-    WriteRegistry(HKEY_LOCAL_MACHINE, key, name, REG_SZ, (const char*)value, 0);
-}
+void addLine(str& text, const str& line) { text += text.length() ? "\n" + line : line; }
 } // namespace
 
 int mainApp::InstallSelf() {
@@ -26,7 +22,8 @@ int mainApp::InstallSelf() {
                MB_YESNO | MB_ICONQUESTION, VersionCaption(), nullptr) != IDYES)
         return 1;
 
-    // A folder shorter than a drive root cannot be created: the user is asked again.
+    // A folder that is not a full path would be made in whatever folder is current, and its
+    // relative path written into the registrations and the shortcut: the user is asked again.
     str folder(defaultFolder);
     for (;;) {
         inputDlg ask(nullptr);
@@ -35,16 +32,19 @@ int mainApp::InstallSelf() {
         ask.text = &folder;
         if (ask.Execute() != IDOK)
             return 1;
-        if (folder.length() >= 3)
+        if (IsFullPath(folder))
             break;
         MsgBox("Please enter a full folder path, such as C:\\Program Files\\Brisk Download.", MB_ICONEXCLAMATION,
                VersionCaption(), nullptr);
     }
 
-    // Without the program in place, a shortcut and registrations would point at nothing.
+    // Without the program in place, a shortcut and registrations would point at nothing; the
+    // folders made for it go again.
+    strs made = MissingDirs(folder);
     CreateDir(folder);
     installedPath = folder + "\\" + product + ".exe";
     if (!CopyFileA(modulePath, installedPath, FALSE)) {
+        RemoveEmptyDirs(made);
         MsgBox(product + " could not be copied to " + folder + ".", MB_ICONEXCLAMATION, VersionCaption(), nullptr);
         return 1;
     }
@@ -57,14 +57,27 @@ int mainApp::InstallSelf() {
     str programs = WindowsDir() + "\\Start Menu\\Programs";
     CreateDir(programs);
     CreateShortcut(installedPath, programs + "\\" + product + ".lnk", product);
-    RegisterViewers(true);
-    RegisterShellVerb(true);
+    str failed("");
+    str types = RegisterViewers(true);
+    if (types.length())
+        addLine(failed, "The Netscape Navigator helper for " + types + " could not be registered.");
+    if (!RegisterShellVerb(true))
+        addLine(failed, "The Explorer command Brisk Install could not be registered.");
     ShowOptions();
 
-    // Windows runs the uninstall command itself: a path with a blank is quoted.
-    writeUninstallValue("DisplayName", VersionCaption());
-    writeUninstallValue("UninstallString", quotedIfBlank(installedPath) + " /" + appTexts::uninstallWord);
+    bool listed = WriteValue(HKEY_LOCAL_MACHINE, UninstallKey(), "DisplayName", VersionCaption());
+    listed =
+        WriteValue(HKEY_LOCAL_MACHINE, UninstallKey(), "UninstallString", UninstallCommand(installedPath)) &&
+        listed;
+    if (!listed)
+        addLine(failed, "The uninstall entry in Add/Remove Programs could not be registered.");
 
+    // What did get registered stays; the user learns what did not.
+    if (failed.length()) {
+        MsgBox(product + " was copied to " + folder + ", but the installation is not complete:\n\n" + failed,
+               MB_ICONEXCLAMATION, VersionCaption(), nullptr);
+        return 1;
+    }
     MsgBox(product + " is now installed.\n\nIf you have Netscape Navigator open, close it and restart it for the "
                      "changes to take effect.\n\nFrom now on, whenever you download a program in Netscape "
                      "Navigator, " +

@@ -5,6 +5,7 @@
 #include "appTexts.h"
 #include "options.h"
 #include "path.h"
+#include "registry.h"
 
 mainApp::mainApp(const char* name, HINSTANCE instance, HINSTANCE prevInstance, const char* cmdLine, int cmdShow)
     : genApp(name, instance, prevInstance, cmdLine, cmdShow), afterDownload(0) {
@@ -13,6 +14,10 @@ mainApp::mainApp(const char* name, HINSTANCE instance, HINSTANCE prevInstance, c
 
 // The store lives as long as the process; the library never deletes it.
 mainApp::~mainApp() {}
+
+bool mainApp::WriteValue(HKEY root, const char* key, const char* name, const char* text) {
+    return WriteRegistry(root, key, name, REG_SZ, text, 0) != 0;
+}
 
 str mainApp::VersionCaption() { return str(appTexts::productName) + " " + appTexts::version; }
 
@@ -25,6 +30,7 @@ int mainApp::Run() {
     options line;
     line.parseList(commandLine);
     const str product(appTexts::productName);
+    modulePath = moduleFileName(nullptr);
 
     if (line.lookup(appTexts::uninstallWord)) {
         if (MsgBox("Uninstall " + product + "?", MB_YESNO | MB_ICONQUESTION, product, nullptr) == IDYES) {
@@ -34,7 +40,6 @@ int mainApp::Run() {
         return 1;
     }
 
-    modulePath = moduleFileName(nullptr);
     if (commandLine.length() == 0 && namedSetup()) {
         InstallSelf();
         return 1;

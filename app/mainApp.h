@@ -26,12 +26,19 @@ public:
     int RemoveRegistration();
 
     // Adds (install) or removes the Explorer verb "Brisk Install" for .exe and .zip files, under
-    // each extension's file class, or under the extension key when it has none. Returns true.
+    // each extension's file class, or under the extension key when it has none. Returns whether
+    // every write of the verb succeeded (removal: true).
     bool RegisterShellVerb(bool install);
     // Makes the program the browser's helper for the five program MIME types (install), taking a
     // Symantec scanner that was the helper before into the "Anti-virus scanner" option (not
-    // saved here); or empties the five helper values.
-    void RegisterViewers(bool install);
+    // saved here) and keeping another program's helper in the uninstall entry; or gives each type
+    // that this program still serves back its kept helper, or an empty one. Returns the types
+    // that could not be registered, separated by ", " ("" when none).
+    str RegisterViewers(bool install);
+
+    // Writes a REG_SZ value, creating its key; returns whether it was written. Every registry write
+    // of the installation goes through here, so that a test can make one fail.
+    virtual bool WriteValue(HKEY root, const char* key, const char* name, const char* text);
 
     // Starts a program with the program's start-up settings; an empty application name lets the
     // command line name the program. Returns whether it started; *process is then its handle.

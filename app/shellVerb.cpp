@@ -21,16 +21,17 @@ str classOf(const char* extension) {
 // The installed path is quoted when it holds a blank, so that the shell cannot start a planted
 // C:\Program.exe instead.
 bool mainApp::RegisterShellVerb(bool install) {
+    bool written = true;
     for (const char* extension : extensions) {
         str verb = classOf(extension) + verbKey;
         if (install) {
             str command = quotedIfBlank(installedPath) + " /" + appTexts::runWord + ",%1";
-            WriteRegistry(HKEY_CLASSES_ROOT, verb + "\\command", "", REG_SZ, (const char*)command, 0);
+            written = WriteValue(HKEY_CLASSES_ROOT, verb + "\\command", "", command) && written;
         } else {
             // RegDeleteKeyA leaves a key that still has subkeys: the command key goes first.
             RegDeleteKeyA(HKEY_CLASSES_ROOT, verb + "\\command");
             RegDeleteKeyA(HKEY_CLASSES_ROOT, verb);
         }
     }
-    return true;
+    return written;
 }

@@ -15,11 +15,12 @@ function(brisk_add_gtests target)
 endfunction()
 
 # Cases of a test program (registered by brisk_add_gtests) whose names match pattern run one at
-# a time with each other: they share something of the prefix, such as a registry key.
+# a time with each other: they share something of the prefix, such as a registry key. lock may
+# be a list of such names.
 function(brisk_lock_gtests target pattern lock)
     foreach(case ${${target}_cases})
         if(case MATCHES "${pattern}")
-            set_tests_properties(${case} PROPERTIES RESOURCE_LOCK ${lock})
+            set_tests_properties(${case} PROPERTIES RESOURCE_LOCK "${lock}")
         endif()
     endforeach()
 endfunction()

@@ -1,6 +1,8 @@
 // Folder creation and the current folder.
 #include "fileSystem.h"
 
+#include "path.h"
+
 #include <cstring>
 #include <windows.h>
 
@@ -20,6 +22,26 @@ int CreateDir(const char* path) {
         if (path[i] == '\\')
             CreateSimpleDir(str(path, (int)i));
     return CreateSimpleDir(path);
+}
+
+// Each level is looked at on its own: with ".." in the path, one that exists can follow one that
+// does not.
+strs MissingDirs(const char* path) {
+    strs missing;
+    int root = RootLength(path);
+    int n = root ? (int)strlen(path) : 0;
+    for (int i = root + 1; i <= n; ++i)
+        if (i == n || path[i] == '\\') {
+            str level(path, i);
+            if (GetFileAttributesA(level) == INVALID_FILE_ATTRIBUTES)
+                missing.add(level);
+        }
+    return missing;
+}
+
+void RemoveEmptyDirs(strs& dirs) {
+    for (str* dir = dirs.toFirst(dirs.size() - 1); dir; dir = dirs.move(-1))
+        RemoveDirectoryA(*dir);
 }
 
 str CurrentDir() {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "str.h"
+#include "strs.h"
 
 // Creates one folder. Returns 1 when created, when it already exists or when access is denied;
 // 0 for any other failure.
@@ -9,6 +10,12 @@ int CreateSimpleDir(const char* path);
 // Creates every folder along a path that starts with a drive root (C:\), then the path itself.
 // Returns the result of the last step only; 0 for a path shorter than three characters.
 int CreateDir(const char* path);
+// The folders along a full path, below its root, that do not exist yet, shallowest first: what
+// CreateDir(path) is about to create. Empty for a path that is not full.
+strs MissingDirs(const char* path);
+// Removes the folders, deepest first, each only while it is empty: undoes the CreateDir for
+// which they were missing without taking anything that was put into them since.
+void RemoveEmptyDirs(strs& dirs);
 
 str CurrentDir();
 // Makes the path's drive current, then the path's folder on it. The path must start with a

@@ -66,17 +66,22 @@ str JoinPath(const char* a, const char* b) { return str(a) + "\\" + b; }
 
 bool FileExists(const char* path) { return path && access(path, 0) == 0; }
 
-bool IsFullPath(const char* path) {
+bool IsFullPath(const char* path) { return RootLength(path) > 0; }
+
+int RootLength(const char* path) {
     path = textOf(path);
     char c = path[0];
     if (((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) && path[1] == ':' && path[2] == '\\')
-        return true;
+        return 3;
     if (path[0] != '\\' || path[1] != '\\')
-        return false;
+        return 0;
     const char* server = path + 2;
     const char* share = strchr(server, '\\');
     if (!share || share == server || share[1] == '\0' || share[1] == '\\')
-        return false;
+        return 0;
     int serverLength = (int)(share - server);
-    return !(serverLength == 1 && (server[0] == '.' || server[0] == '?'));
+    if (serverLength == 1 && (server[0] == '.' || server[0] == '?'))
+        return 0;
+    const char* end = strchr(share + 1, '\\');
+    return end ? (int)(end - path) + 1 : (int)strlen(path);
 }

@@ -18,3 +18,7 @@ bool FileExists(const char* path); // a file or a folder
 // A path that does not depend on the current drive or folder: a drive letter, a colon and a
 // backslash ("C:\..."), or a share "\\server\share..." (not the device forms "\\.\" and "\\?\").
 bool IsFullPath(const char* path);
+// The length of a full path's root, the part that names no folder of its own: 3 for "C:\", and
+// "\\server\share\" with its final backslash (the whole path when nothing follows the share);
+// 0 for a path that is not full.
+int RootLength(const char* path);

@@ -45,3 +45,13 @@ int WriteRegistry(HKEY root, const char* keyPath, const char* valueName, DWORD k
     RegCloseKey(key);
     return ok;
 }
+
+int DeleteRegistryValue(HKEY root, const char* keyPath, const char* valueName) {
+    HKEY key;
+    LONG code = RegOpenKeyExA(root, keyPath, 0, KEY_SET_VALUE, &key);
+    if (code == ERROR_SUCCESS) {
+        code = RegDeleteValueA(key, valueName);
+        RegCloseKey(key);
+    }
+    return code == ERROR_SUCCESS || code == ERROR_FILE_NOT_FOUND;
+}

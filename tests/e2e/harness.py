@@ -235,19 +235,31 @@ UNINSTALL_KEY = "HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\
 VIEWERS = "HKCU\\Software\\Netscape\\Netscape Navigator\\Viewers"
 
 
-def reg_query(key, value=None):
-    """The value's data as `wine reg query` prints it, or None when it is missing."""
-    args = ["wine", "reg", "query", key] + (["/v", value] if value is not None else ["/ve"])
-    done = subprocess.run(args, stdin=subprocess.DEVNULL, capture_output=True)
-    if done.returncode != 0:
-        return None
+def reg_values(key):
+    """The key's values as {name: data}, as `wine reg query` prints them (the default value as
+    "(Default)"); {} when the key is missing."""
+    done = subprocess.run(["wine", "reg", "query", key], stdin=subprocess.DEVNULL, capture_output=True)
+    values = {}
     for line in done.stdout.decode("latin-1").replace("\r", "").splitlines():
         parts = line.strip().split("    ")
-        if len(parts) >= 3 and parts[1].startswith("REG_"):
-            return None if parts[2] == "(value not set)" else parts[2]
-        if len(parts) == 2 and parts[1].startswith("REG_"):
-            return ""
-    return None
+        if len(parts) >= 2 and parts[1].startswith("REG_"):
+            values[parts[0]] = parts[2] if len(parts) >= 3 else ""
+    return values
+
+
+def reg_query(key, value=None):
+    """The value's data as `wine reg query` prints it, or None when it is missing."""
+    data = reg_values(key).get("(Default)" if value is None else value)
+    return None if data == "(value not set)" else data
+
+
+def reg_add(key, values, replace=False):
+    """Writes these REG_SZ values into the key; with replace, into a key that holds nothing else."""
+    if replace:
+        subprocess.run(["wine", "reg", "delete", key, "/f"], stdin=subprocess.DEVNULL, capture_output=True)
+    for name, data in values.items():
+        subprocess.run(["wine", "reg", "add", key, "/v", name, "/d", data, "/f"], stdin=subprocess.DEVNULL,
+                       capture_output=True, check=True)
 
 
 def forget_uninstall_entry():

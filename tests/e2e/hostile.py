@@ -253,11 +253,15 @@ def uninstall_with_registrations_partly_present(p):
                    stdin=subprocess.DEVNULL, capture_output=True)
     subprocess.run(["wine", "reg", "add", viewers, "/v", "TYPE9", "/d", "other/type", "/f"],
                    stdin=subprocess.DEVNULL, capture_output=True)
+    reg_add(viewers, {"application/zip": windows_path(p.exe)})  # names the copy that uninstalls
     p.start("/uninstall")
     expect(p.robot.box(PRODUCT, IDYES) == "Uninstall Brisk Download?", "uninstall question")
     expect(p.robot.box(PRODUCT, IDOK) == "Brisk Download has been uninstalled.", "uninstalled message")
     p.finished()
     expect(reg_query(viewers, "TYPE9") == "other/type", "another program's entry was removed")
+    # Without an installation only the running copy is this program: another program's helper stays.
+    expect(reg_query(viewers, "application/x-zip-compressed") == "x", "another program's helper was cleared")
+    expect(reg_query(viewers, "application/zip") == "", "the running copy stayed the helper")
     subprocess.run(["wine", "reg", "delete", viewers, "/v", "TYPE9", "/f"], stdin=subprocess.DEVNULL,
                    capture_output=True)
 

@@ -4,32 +4,48 @@
 from harness import *  # noqa: F401,F403
 
 
+# The browser's helpers before the installation: other programs' (a scanner with arguments, a
+# quoted path with a blank), an empty one, and the five types listed.
+TYPES = ["application/msdos-windows", "application/zip", "application/octet-stream",
+         "application/x-zip-compressed", "multipart/x-zip"]
+HELPERS_BEFORE = {**{f"TYPE{n}": t for n, t in enumerate(TYPES)}, "application/msdos-windows": "C:\\Other\\o.exe",
+                  "application/zip": '"C:\\AV\\NAVW32.EXE" /a /b', "application/octet-stream": "",
+                  "application/x-zip-compressed": '"C:\\Program Files\\Other\\o.exe" %1',
+                  "multipart/x-zip": "C:\\Other\\o.exe"}
+
+
 def install_with_defaults_then_uninstall(p):
     folder = drive_c("Program Files", "Brisk Download")
     shutil.rmtree(folder, ignore_errors=True)
     forget_uninstall_entry()
+    reg_add(VIEWERS, HELPERS_BEFORE, replace=True)
     with open(p.path("readme.txt"), "w") as f:
         f.write("readme")
     r = p.robot
-    p.start("")
-    expect(r.box(ASK, IDYES) == INSTALL_QUESTION, "the install question")
-    expect(r.shown(PRODUCT), "the folder dialog did not appear")
-    expect(r("text", PRODUCT, 4091) == "Install Brisk Download in the following folder:", "the folder prompt")
-    expect(r("text", PRODUCT, 4090) == "C:\\Program Files\\Brisk Download", "the default folder")
-    r("click", PRODUCT, IDOK)
-    expect(r.shown(OPTIONS), "the Options dialog did not appear")
-    r("settext", OPTIONS, 80, "C:\\my downloads")
-    r("click", OPTIONS, IDOK)
-    done = r.box(ASK, IDOK)
-    expect(done.startswith("Brisk Download is now installed."), f"the last message: {done!r}")
-    p.finished()
+    for again in (False, True):  # installing over its own installation keeps what the first one kept
+        if again:  # except for a type emptied since: nothing is left to give back
+            reg_add(VIEWERS, {"application/msdos-windows": ""})
+        p.start("")
+        expect(r.box(ASK, IDYES) == INSTALL_QUESTION, "the install question")
+        expect(r.shown(PRODUCT), "the folder dialog did not appear")
+        expect(r("text", PRODUCT, 4091) == "Install Brisk Download in the following folder:", "the folder prompt")
+        expect(r("text", PRODUCT, 4090) == "C:\\Program Files\\Brisk Download", "the default folder")
+        r("click", PRODUCT, IDOK)
+        expect(r.shown(OPTIONS), "the Options dialog did not appear")
+        if not again:
+            r("settext", OPTIONS, 80, "C:\\my downloads")
+        r("click", OPTIONS, IDOK)
+        done = r.box(ASK, IDOK)
+        expect(done.startswith("Brisk Download is now installed."), f"the last message: {done!r}")
+        p.finished()
 
     for name in ("Brisk Download.exe", "readme.txt", "bwcc32.dll"):
         expect(os.path.exists(os.path.join(folder, name)), f"{name} was not installed")
     ini = configparser.ConfigParser(interpolation=None)
     ini.optionxform = str
     ini.read(os.path.join(folder, "Briskdl.ini"), encoding="latin-1")
-    expect(dict(ini[SECTION]) == {"Download folder": "C:\\my downloads"}, "the options went to the install folder")
+    expect(dict(ini[SECTION]) == {"Download folder": "C:\\my downloads", "Anti-virus scanner": '"C:\\AV\\NAVW32.EXE"'},
+           f"the options in the install folder: {dict(ini[SECTION])}")
     expect(not os.path.exists(p.path("Briskdl.ini")), "the options were saved beside setup.exe")
     link = drive_c("windows", "Start Menu", "Programs", "Brisk Download.lnk")
     info = subprocess.run(["lnkinfo", link], capture_output=True, text=True).stdout
@@ -42,18 +58,24 @@ def install_with_defaults_then_uninstall(p):
     verb = f"HKCR\\{exe_class}\\shell\\Brisk Install\\command"
     expect(reg_query(verb) == installed + " /run,%1", f"the verb: {reg_query(verb)!r}")
 
-    # The uninstall entry's command, as Windows would run it.
-    q = p.robot
-    program = Program(p.bin_dir, os.path.dirname(p.folder), "installed copy")
-    program.exe = os.path.join(folder, "Brisk Download.exe")
-    for _ in range(2):  # a second uninstallation leaves the same state
+    # Another program takes one type over after the installation, and one names this program in
+    # other letters, without quotes.
+    later = {"multipart/x-zip": "C:\\Later\\later.exe"}
+    reg_add(VIEWERS, {**later, "application/x-zip-compressed": installed[1:-1].lower()})
+    after = {**HELPERS_BEFORE, **later, "application/msdos-windows": ""}
+    # Uninstalled first by the distribution's copy, which the uninstall entry tells where the
+    # program is, then by the uninstall entry's command, as Windows would run it: the second
+    # uninstallation leaves the same state.
+    installed_copy = Program(p.bin_dir, os.path.dirname(p.folder), "installed copy")
+    installed_copy.exe = os.path.join(folder, "Brisk Download.exe")
+    for program in (p, installed_copy):
         program.start("/uninstall")
-        expect(q.box(PRODUCT, IDYES) == "Uninstall Brisk Download?", "the uninstall question")
-        expect(q.box(PRODUCT, IDOK) == "Brisk Download has been uninstalled.", "the last message")
+        expect(r.box(PRODUCT, IDYES) == "Uninstall Brisk Download?", "the uninstall question")
+        expect(r.box(PRODUCT, IDOK) == "Brisk Download has been uninstalled.", "the last message")
         program.finished()
         expect(reg_query(UNINSTALL_KEY, "DisplayName") is None, "the uninstall entry stayed")
-        expect(reg_query(VIEWERS, "application/zip") == "", "the browser helper stayed")
-        expect(reg_query(VIEWERS, "TYPE1") == "application/zip", "the type list went")
+        helpers = reg_values(VIEWERS)
+        expect(helpers == after, f"the helpers are not given back as they were: {helpers}")
         expect(reg_query(verb) is None, "the verb stayed")
         expect(os.path.exists(link) and os.path.exists(os.path.join(folder, "Brisk Download.exe")), "files went")
     shutil.rmtree(folder, ignore_errors=True)
@@ -77,12 +99,18 @@ def install_folder_as_typed(p):
 
 
 def short_folder_is_asked_again_then_cancel(p):
+    """A folder too short, or one that would be made in whatever folder is current."""
     r = p.robot
-    install_into(p, "C:")
-    told = r.box(ASK, IDOK)
-    expect(told == "Please enter a full folder path, such as C:\\Program Files\\Brisk Download.", f"{told!r}")
-    expect(r.shown(PRODUCT), "the folder dialog did not come again")
-    expect(r("text", PRODUCT, 4090) == "C:", "the folder as typed")
+    forms = ["C:", "Brisk", "C:Brisk", "\\Apps\\Brisk", "Apps\\Brisk"]
+    install_into(p, forms[0])
+    for typed, next_form in zip(forms, forms[1:] + [None]):
+        told = r.box(ASK, IDOK)
+        expect(told == "Please enter a full folder path, such as C:\\Program Files\\Brisk Download.", f"{told!r}")
+        expect(r.shown(PRODUCT), "the folder dialog did not come again")
+        expect(r("text", PRODUCT, 4090) == typed, "the folder as typed")
+        if next_form:
+            r("settext", PRODUCT, 4090, next_form)
+            r("click", PRODUCT, IDOK)
     r("click", PRODUCT, IDCANCEL)
     p.finished()
     expect(reg_query(UNINSTALL_KEY, "DisplayName") is None, "an uninstall entry was written")
@@ -90,18 +118,34 @@ def short_folder_is_asked_again_then_cancel(p):
 
 
 def copy_failure_stops(p):
+    """A file where the folder should be, a share that is not there (a full path all the same) and
+    a drive with room for two folders but not for the program: nothing is registered, and the
+    folders made for the copy go again."""
     blocker = drive_c("blocked")
     shutil.rmtree(blocker, ignore_errors=True)
     with open(blocker, "w") as f:  # a file where the folder should be: nothing can go in it
         f.write("x")
+    small = p.path("small drive")
+    os.makedirs(small)
+    # Three files in all: the drive's root and two folders.
+    mount = subprocess.run(["mount", "-t", "tmpfs", "-o", "nr_inodes=3", "tmpfs", small], capture_output=True)
+    folders = ["C:\\blocked\\Brisk", "\\\\server\\share\\Brisk"]
+    if mount.returncode == 0:
+        folders.append(windows_path(small) + "\\new\\Brisk")
     try:
-        install_into(p, "C:\\blocked\\Brisk")
-        told = p.robot.box(ASK, IDOK)
-        expect(told == "Brisk Download could not be copied to C:\\blocked\\Brisk.", f"message: {told!r}")
-        p.finished()
-        expect(reg_query(UNINSTALL_KEY, "DisplayName") is None, "an uninstall entry was written")
+        for folder in folders:
+            install_into(p, folder)
+            told = p.robot.box(ASK, IDOK)
+            expect(told == f"Brisk Download could not be copied to {folder}.", f"message: {told!r}")
+            p.finished()
+            expect(reg_query(UNINSTALL_KEY, "DisplayName") is None, "an uninstall entry was written")
+        if mount.returncode != 0:
+            raise Skip("cannot mount a small tmpfs here: " + mount.stderr.decode().strip())
+        expect(os.listdir(small) == [], f"the folders made for the copy stayed: {os.listdir(small)}")
     finally:
         os.remove(blocker)
+        if mount.returncode == 0:
+            subprocess.run(["umount", small], capture_output=True)
 
 
 PROGRAM_NAMES = {

@@ -53,6 +53,11 @@ TEST(PathSplit, FullPaths) {
                                  "\\\\server\\\\x"})
         EXPECT_FALSE(IsFullPath(relative)) << relative;
     EXPECT_FALSE(IsFullPath(nullptr));
+    // The root: what is left of a full path when every folder is taken away.
+    EXPECT_EQ(RootLength("c:\\Program Files"), 3);
+    EXPECT_EQ(RootLength("\\\\server\\share\\dl\\x"), 15);
+    EXPECT_EQ(RootLength("\\\\server\\share"), 14);
+    EXPECT_EQ(RootLength("C:Brisk"), 0);
 }
 
 TEST(PathSplit, FileExists) {

@@ -2,6 +2,7 @@
 #include "appOptions.h"
 #include "mainApp.h"
 #include "registry.h"
+#include "uninstallEntry.h"
 
 #include <gtest/gtest.h>
 
@@ -26,6 +27,7 @@ protected:
     mainApp* app = nullptr;
     void SetUp() override {
         RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Netscape");
+        RegDeleteTreeA(HKEY_LOCAL_MACHINE, UninstallKey());
         for (int i = 0; i < appOptions::count; ++i) {
             appOptions::items[i].value = appOptions::items[i].defaultValue;
             appOptions::items[i].assigned = appOptions::items[i].dirty = 0;
@@ -35,6 +37,7 @@ protected:
     }
     void TearDown() override {
         RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Netscape");
+        RegDeleteTreeA(HKEY_LOCAL_MACHINE, UninstallKey());
         delete app->prefs;
         delete app;
     }

@@ -108,6 +108,22 @@ TEST_F(Folder, CreateDirMakesEveryLevel) {
     EXPECT_EQ(CreateDir(nullptr), 0);
 }
 
+// Only the folders that were missing go, and only while empty, also past ".." to a folder that was
+// there before.
+TEST_F(Folder, MissingDirsAreUndoneWhileEmpty) {
+    ASSERT_TRUE(CreateDirectoryA(at("kept").c_str(), nullptr));
+    std::string path = at("new\\..\\kept\\a\\b");
+    strs made = MissingDirs(path.c_str());
+    EXPECT_EQ(made.size(), 3); // new, a, b
+    ASSERT_EQ(CreateDir(path.c_str()), 1);
+    touch("new\\put there");
+    RemoveEmptyDirs(made);
+    EXPECT_FALSE(isDir(at("kept\\a")));
+    EXPECT_TRUE(isDir(at("kept"))); // empty, but not made here
+    EXPECT_TRUE(isDir(at("new")));
+    EXPECT_EQ(MissingDirs("Apps\\Brisk").size(), 0); // not a full path
+}
+
 TEST_F(Folder, ChangeDirAndCurrentDir) {
     ASSERT_EQ(CreateDir(at("cur").c_str()), 1);
     EXPECT_EQ(ChangeDir(at("cur").c_str()), 1);
