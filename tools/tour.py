@@ -9,6 +9,7 @@ effect is missing."""
 import argparse
 import os
 import shutil
+import subprocess
 import sys
 import time
 
@@ -246,8 +247,13 @@ def main():
         for step in (tour.install, tour.download_installed_now, tour.download_kept, tour.brisk_install,
                      tour.uninstall):
             step()
-    except Failure as failure:
+    except (Failure, subprocess.TimeoutExpired) as failure:
         print(f"\nThe tour stopped: {failure}")
+        for window in screens.robot("list", check=False).split("\n"):
+            if window:
+                title = window.split("\t")[-1]
+                text = screens.robot("text", title, 65535, check=False).replace("\n", " ")
+                print(f'Shown now: "{title}" {text}')
         return 1
     finally:
         index = screens.write_index()
