@@ -99,6 +99,14 @@ class Tour:
             self.say(f"{what} started: {command}", f"  in {folder}")
         expect(len(fresh) == expected, f"{what} was started {len(fresh)} times, not {expected}")
 
+    def run_command(self, command, *windows):
+        """Starts a registered command as Windows does and meets its windows (title, name, button)
+        in order."""
+        self.start("runline", None, command)
+        for title, name, button in windows:
+            self.screens.window(title, name, button)
+        self.ended()
+
     def start(self, verb, program, command_line):
         self.process = robot_start(self.robot, verb, program, command_line)
 
@@ -113,6 +121,18 @@ class Tour:
         self.say(f"moved {file} to {folder}")
         return target
 
+    def installed_from_temp(self, file, heading):
+        """Reports a download scanned, moved into the temporary folder and unpacked there, and its
+        setup.exe started."""
+        temp = self.downloads + "\\" + TEMP
+        print("   " + heading)
+        self.report_starts(self.scanner, "the scanner", 1)
+        self.report_starts(self.pkunzip, "pkunzip", 1)
+        self.moved(file, temp)
+        self.say(f"{temp} holds: {listing(temp)}")
+        expect(os.path.isfile(unix(temp + "\\setup.exe")), f"the archive was not unpacked in {temp}")
+        self.say(f"the archive's setup.exe ran there: its window \"{DEMO_SETUP}\" above")
+
     def download(self, name):
         """A demo download that the browser has just finished, in its cache."""
         path = BROWSER_CACHE + "\\" + name
@@ -121,6 +141,7 @@ class Tour:
         return path
 
     def options(self):
+        """The options as the installed program keeps them."""
         return (read_ini(unix(self.folder + "\\Briskdl.ini")) or {}).get(SECTION, {})
 
     def verb_keys(self):
@@ -133,9 +154,9 @@ class Tour:
 
     def install(self):
         self.screens.step(1, "Installing from build/dist/setup.exe, as a user does")
-        for name in ("pkunzip", "recorder"):
-            os.makedirs(unix(TOOLS), exist_ok=True)
-            shutil.copy(os.path.join(BIN, name + ".exe"), unix(self.pkunzip if name == "pkunzip" else self.scanner))
+        os.makedirs(unix(TOOLS), exist_ok=True)
+        shutil.copy(os.path.join(BIN, "pkunzip.exe"), unix(self.pkunzip))
+        shutil.copy(os.path.join(BIN, "recorder.exe"), unix(self.scanner))
         setup = os.path.join(ROOT, "build", "dist", "setup.exe")
         self.say(f"starting {windows_path(setup)} without arguments")
         self.start("run", windows_path(setup), "")
@@ -180,28 +201,15 @@ class Tour:
         self.downloads = self.options()["Download folder"]
         command = reg_query(VIEWERS, "application/zip") + " " + file
         self.say(f"the browser has downloaded {file} and starts its helper for application/zip:", command)
-        self.start("runline", None, command)
-        self.screens.window(ASK, "download-question", IDYES)
-        self.screens.window(DEMO_SETUP, "demo-setup", IDOK)
-        self.ended()
-        temp = self.downloads + "\\" + TEMP
-        print("   What the hand-off did:")
-        self.report_starts(self.scanner, "the scanner", 1)
-        self.report_starts(self.pkunzip, "pkunzip", 1)
-        self.moved(file, temp)
-        self.say(f"{temp} holds: {listing(temp)}")
-        expect(os.path.isfile(unix(temp + "\\setup.exe")), f"the archive was not unpacked in {temp}")
-        self.say(f"the archive's setup.exe ran there: its window \"{DEMO_SETUP}\" above")
+        self.run_command(command, (ASK, "download-question", IDYES), (DEMO_SETUP, "demo-setup", IDOK))
+        self.installed_from_temp(file, "What the hand-off did:")
 
     def download_kept(self):
         self.screens.step(3, "A second demo download, kept for later")
         file = self.download("demo-later.zip")
         command = reg_query(VIEWERS, "application/zip") + " " + file
         self.say(f"the browser starts: {command}")
-        self.start("runline", None, command)
-        self.screens.window(ASK, "later-question", IDNO)
-        self.screens.window(PRODUCT, "moved", IDOK)
-        self.ended()
+        self.run_command(command, (ASK, "later-question", IDNO), (PRODUCT, "moved", IDOK))
         print("   What the hand-off did:")
         self.report_starts(self.scanner, "the scanner", 1)
         self.report_starts(self.pkunzip, "pkunzip", 0)
@@ -212,24 +220,14 @@ class Tour:
         key = self.verb_keys()["zip"]
         command = reg_query(key).replace("%1", self.kept)
         self.say(f"Explorer runs the command of {key}, %1 replaced:", command)
-        self.start("runline", None, command)
-        self.screens.window(DEMO_SETUP, "brisk-install-setup", IDOK)
-        self.ended()
-        temp = self.downloads + "\\" + TEMP
-        print("   What the hand-off did, without asking:")
-        self.report_starts(self.scanner, "the scanner", 1)
-        self.report_starts(self.pkunzip, "pkunzip", 1)
-        self.moved(self.kept, temp)
-        self.say(f"{temp} holds: {listing(temp)}")
+        self.run_command(command, (DEMO_SETUP, "brisk-install-setup", IDOK))
+        self.installed_from_temp(self.kept, "What the hand-off did, without asking:")
 
     def uninstall(self):
         self.screens.step(5, "Uninstalling, with the command of the uninstall entry")
         command = reg_query(UNINSTALL_KEY, "UninstallString")
         self.say(f"Windows runs: {command}")
-        self.start("runline", None, command)
-        self.screens.window(PRODUCT, "uninstall-question", IDYES)
-        self.screens.window(PRODUCT, "uninstalled", IDOK)
-        self.ended()
+        self.run_command(command, (PRODUCT, "uninstall-question", IDYES), (PRODUCT, "uninstalled", IDOK))
         print("   What the uninstallation did:")
         expect(reg_query(UNINSTALL_KEY, "UninstallString") is None, "the uninstall entry is still there")
         self.say(f"{UNINSTALL_KEY}: removed")

@@ -84,7 +84,7 @@ class Screens:
             print(f"     | {line}".rstrip())
         if hint:
             print(f"     ({hint})")
-        caption = f'"{title}": {next((t for t in text if t.strip()), "")} ... {pressed}'
+        caption = f'"{title}": {hint or next((t for t in text if t.strip()), "")}; pressed {pressed}'
         self.shots.append((self.heading, shot, caption))
         if self.headless:
             print(f"     pressing {pressed}")
