@@ -1,9 +1,10 @@
-# make: build both presets and the distribution (build/dist); make test: build and run every
-# test, the 32-bit native builds' among them, and the fuzz targets for 10 s each (5 s each in
-# the 32-bit build); make fuzz: the fuzz targets of both builds for FUZZ_SECONDS (60) each;
-# make bench: the measurements, into build/bench.txt; make run: start the program under Wine;
-# make clean: remove everything generated.
-.PHONY: all build build32 test fuzz fuzz-build bench run clean bootstrap
+# make: build both presets, the distribution (build/dist) and the release zip; make test: build
+# and run every test, the 32-bit native builds' among them, and the fuzz targets for 10 s each
+# (5 s each in the 32-bit build); make fuzz: the fuzz targets of both builds for FUZZ_SECONDS
+# (60) each; make bench: the measurements, into build/bench.txt; make run: the tour of the
+# program under Wine; make dist: the release zip and its checksum, checked; make clean: remove
+# everything generated.
+.PHONY: all build build32 test fuzz fuzz-build bench run dist clean bootstrap
 FUZZ_SECONDS ?= 60
 
 all: build
@@ -46,6 +47,9 @@ bench: build
 
 run: build
 	tools/run
+
+dist: build
+	cd build && sha256sum -c brisk-download-*.zip.sha256
 
 clean:
 	for prefix in build/wine/* build/win32/wine-e2e; do \

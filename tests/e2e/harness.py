@@ -73,20 +73,11 @@ class Program:
         self.process = None
 
     def start(self, command_line, env=None):
-        hex_line = command_line.encode("latin-1").hex()
-        self.process = subprocess.Popen(["wine", self.robot.exe, "run", windows_path(self.exe), hex_line],
-                                        stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-                                        stderr=subprocess.DEVNULL, env={**os.environ, **(env or {})})
+        self.process = robot_start(self.robot, "run", windows_path(self.exe), command_line, env)
 
     def finished(self, timeout=30):
         """The program ended by itself with status 0."""
-        try:
-            status = self.process.wait(timeout=timeout)
-        except subprocess.TimeoutExpired:
-            windows = self.robot("list", check=False)
-            self.process.kill()
-            raise Failure(f"the program did not end; windows shown:\n{windows}")
-        expect(status == 0, f"exit status {status}")
+        program_ended(self.process, self.robot, timeout)
 
     def options(self, values):
         """Writes Briskdl.ini beside the program with these keys and values."""
@@ -128,14 +119,38 @@ class Program:
         return target
 
     def ini(self):
-        path = os.path.join(self.folder, "Briskdl.ini")
-        if not os.path.exists(path):
-            return None
-        parser = configparser.ConfigParser(interpolation=None)
-        parser.optionxform = str
-        with open(path, encoding="latin-1") as f:
-            parser.read_file(f)
-        return {s: dict(parser[s]) for s in parser.sections()}
+        return read_ini(os.path.join(self.folder, "Briskdl.ini"))
+
+
+def robot_start(robot, verb, program, command_line, env=None):
+    """The robot starting a program (verb run: PROGRAM with command_line; runline: command_line
+    alone, as Windows starts a registered command) in the background; returns the process."""
+    hex_line = command_line.encode("latin-1").hex()
+    return subprocess.Popen(["wine", robot.exe, verb] + ([program] if program else []) + [hex_line],
+                            stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                            env={**os.environ, **(env or {})})
+
+
+def program_ended(process, robot, timeout=30):
+    """The program that robot_start started ended by itself with status 0."""
+    try:
+        status = process.wait(timeout=timeout)
+    except subprocess.TimeoutExpired:
+        windows = robot("list", check=False)
+        process.kill()
+        raise Failure(f"the program did not end; windows shown:\n{windows}")
+    expect(status == 0, f"exit status {status}")
+
+
+def read_ini(path):
+    """A profile file as {section: {key: value}}, or None when there is none."""
+    if not os.path.exists(path):
+        return None
+    parser = configparser.ConfigParser(interpolation=None)
+    parser.optionxform = str
+    with open(path, encoding="latin-1") as f:
+        parser.read_file(f)
+    return {s: dict(parser[s]) for s in parser.sections()}
 
 
 def options_dialog_then(program, button=IDCANCEL):

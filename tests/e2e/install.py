@@ -1,5 +1,10 @@
 #!/usr/bin/env python3
-"""End-to-end: self-installation and uninstallation, read back with Wine's reg and lnkinfo."""
+"""End-to-end: self-installation and uninstallation, read back with Wine's reg and lnkinfo, and
+the release zip installed as a user gets it."""
+
+import filecmp
+import hashlib
+import zipfile
 
 from harness import *  # noqa: F401,F403
 
@@ -146,6 +151,39 @@ def copy_failure_stops(p):
         os.remove(blocker)
         if mount.returncode == 0:
             subprocess.run(["umount", small], capture_output=True)
+
+
+def release_zip_installs(p):
+    """The release as a user gets it: checked against its checksum, unpacked into a fresh folder,
+    and its setup.exe installs a program that starts with the custom controls beside it."""
+    release = os.environ["BRISK_RELEASE_ZIP"]
+    with open(release, "rb") as f:
+        digest = hashlib.sha256(f.read()).hexdigest()
+    with open(release + ".sha256") as f:
+        expect(f.read().split() == [digest, os.path.basename(release)], "the checksum file")
+    unpacked = p.path("fresh folder")
+    with zipfile.ZipFile(release) as z:
+        z.extractall(unpacked)
+    expect(sorted(os.listdir(unpacked)) == ["bwcc32.dll", "readme.txt", "setup.exe"], f"{os.listdir(unpacked)}")
+    with open(os.path.join(unpacked, "readme.txt"), "rb") as f:
+        lines = f.read().split(b"\r\n")
+    expect(all(b"\n" not in line and len(line) <= 76 for line in lines), "readme.txt: CRLF lines of 76 columns")
+
+    folder = drive_c("Release Test", "Brisk Download")
+    shutil.rmtree(drive_c("Release Test"), ignore_errors=True)
+    p.exe = os.path.join(unpacked, "setup.exe")
+    install_into(p, "C:\\Release Test\\Brisk Download")
+    p.robot("click", OPTIONS, IDOK)
+    p.robot.box(ASK, IDOK)
+    p.finished()
+    for name, installed in (("setup.exe", "Brisk Download.exe"), ("readme.txt", None), ("bwcc32.dll", None)):
+        expect(filecmp.cmp(os.path.join(unpacked, name), os.path.join(folder, installed or name), shallow=False),
+               f"{name} was not installed as it is in the release")
+    p.exe = os.path.join(folder, "Brisk Download.exe")
+    p.start("/normal")
+    options_dialog_then(p)
+    forget_uninstall_entry()
+    shutil.rmtree(drive_c("Release Test"), ignore_errors=True)
 
 
 PROGRAM_NAMES = {

@@ -3,15 +3,25 @@
 //   robot run PROGRAM HEX        start PROGRAM with the command line whose bytes HEX spells
 //                                (nothing for none), wait for it, exit with its exit status
 //   robot runfile PROGRAM FILE   the same with the command line that FILE holds
+//   robot runline HEX            start the whole command line HEX spells, the program found in
+//                                it as Windows finds it (the way a browser or Explorer starts a
+//                                registered command), wait for it, exit with its exit status
 //   robot wait TITLE [MS]        wait until a top-level window TITLE is shown (a dialog is then
 //                                initialised); print its class
 //   robot gone TITLE [MS]        wait until no window TITLE is shown
+//   robot closed HANDLE [MS]     wait until the window whose handle dump printed is destroyed
+//                                (the next window may have the same title); print "closed"
 //   robot text TITLE ID          print a control's text (65535: a message box's text)
 //   robot settext TITLE ID TEXT  set a control's text
 //   robot checked TITLE ID       print a button's check state (0, 1 or 2)
 //   robot click TITLE ID         click a button
 //   robot answer TITLE ID        print a message box's text, press its button ID and wait until
 //                                that box has gone (the next box may have the same title)
+//   robot dump TITLE             once window TITLE is shown and painted: its class, its screen
+//                                rectangle (left top right bottom) and its handle, then each
+//                                control: id, class, style, check state, width and height, text;
+//                                fields end with a tab, records with a record separator (0x1E),
+//                                since texts hold line feeds
 //   robot list                   list the shown top-level windows: class and title
 //   robot hold FILE MS           keep FILE open without sharing for MS milliseconds (a file in
 //                                use); print "held" once it is open
@@ -70,15 +80,16 @@ std::string fileBytes(const char* path) {
     return bytes;
 }
 
+// Without a program, args is the whole command line, and CreateProcessA finds the program in it.
 int run(const char* program, const std::string& args) {
-    std::string line = std::string("\"") + program + "\"";
-    if (!args.empty())
+    std::string line = program ? std::string("\"") + program + "\"" : args;
+    if (program && !args.empty())
         line += " " + args;
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi;
     if (!CreateProcessA(program, &line[0], nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr, &si, &pi)) {
-        fprintf(stderr, "robot: cannot start %s (error %lu)\n", program, GetLastError());
+        fprintf(stderr, "robot: cannot start %s (error %lu)\n", line.c_str(), GetLastError());
         return 1;
     }
     // The program ends with the robot, so that a test that gives up on it leaves nothing on the
@@ -107,6 +118,36 @@ int control(int argc, char** argv, HWND& window, HWND& item) {
     return item ? 0 : 1;
 }
 
+BOOL CALLBACK dumpOne(HWND control, LPARAM) {
+    char cls[100];
+    RECT r;
+    GetClassNameA(control, cls, sizeof cls);
+    GetWindowRect(control, &r);
+    printf("%d\t%s\t%lx\t%d\t%ld %ld\t%s\t\x1e", GetDlgCtrlID(control), cls,
+           (unsigned long)GetWindowLongA(control, GWL_STYLE), (int)SendMessageA(control, BM_GETCHECK, 0, 0),
+           r.right - r.left, r.bottom - r.top, textOf(control).c_str());
+    return TRUE;
+}
+
+int dump(const char* title) {
+    HWND w = waitShown(title, defaultWait);
+    if (!w) {
+        fprintf(stderr, "robot: no window \"%s\"\n", title);
+        return 1;
+    }
+    // Painted now, not whenever the program's loop gets to it, so that a screenshot taken next
+    // shows the window's contents.
+    RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    char cls[100];
+    RECT r;
+    GetClassNameA(w, cls, sizeof cls);
+    GetWindowRect(w, &r);
+    printf("%s\t%ld %ld %ld %ld\t%lu\t\x1e", cls, r.left, r.top, r.right, r.bottom,
+           (unsigned long)(UINT_PTR)w);
+    EnumChildWindows(w, dumpOne, 0);
+    return 0;
+}
+
 BOOL CALLBACK listOne(HWND w, LPARAM) {
     char cls[100], title[300];
     if (!IsWindowVisible(w))
@@ -127,6 +168,20 @@ int main(int argc, char** argv) {
         return run(argv[2], fromHex(argc >= 4 ? argv[3] : ""));
     if (verb == "runfile" && argc >= 4)
         return run(argv[2], fileBytes(argv[3]));
+    if (verb == "runline" && argc >= 3)
+        return run(nullptr, fromHex(argv[2]));
+    if (verb == "dump" && argc >= 3)
+        return dump(argv[2]);
+    if (verb == "closed" && argc >= 3) {
+        HWND w = (HWND)(UINT_PTR)strtoul(argv[2], nullptr, 10);
+        int ms = argc >= 4 ? atoi(argv[3]) : defaultWait;
+        for (DWORD start = GetTickCount(); IsWindow(w) && GetTickCount() - start < (DWORD)ms;)
+            Sleep(20);
+        if (IsWindow(w))
+            return 1;
+        printf("closed\n");
+        return 0;
+    }
     if (verb == "list") {
         EnumWindows(listOne, 0);
         return 0;
