@@ -135,8 +135,10 @@ zipDirectory::verdict zipDirectory::check(zipSource& source) {
 
 // The record is searched for backwards from the end of the file. A comment may hold the
 // record's signature too: the record taken is the one whose comment ends exactly at the end of
-// the file, or, with bytes after the comment, the last one whose comment fits. Two records that
-// both end exactly leave open which one an extractor follows, and are refused.
+// the file, or, with bytes after the comment, the last one whose comment fits. Extractors take
+// the last signature they find, so a record with another signature after it (in its comment)
+// would have them read another directory than the one checked here: such an archive is refused,
+// and so are two records that both end exactly.
 zipDirectory::verdict zipDirectory::readDirectory(zipSource& source) {
     uint64_t size = source.size();
     if (size < endSize)
@@ -146,12 +148,12 @@ zipDirectory::verdict zipDirectory::readDirectory(zipSource& source) {
     uint64_t tailStart = size - tailSize;
     if (!source.read(tailStart, tail.data(), tailSize))
         return unreadable;
-    const unsigned char *exact = nullptr, *fitting = nullptr;
-    bool seen = false;
+    const unsigned char *exact = nullptr, *fitting = nullptr, *last = nullptr;
     for (uint32_t at = tailSize - endSize + 1; at-- > 0;) {
         if (get32(&tail[at]) != endSignature)
             continue;
-        seen = true;
+        if (!last)
+            last = &tail[at];
         uint64_t commentEnd = (uint64_t)at + endSize + get16(&tail[at + 20]);
         if (commentEnd == tailSize && exact)
             return damaged;
@@ -162,7 +164,9 @@ zipDirectory::verdict zipDirectory::readDirectory(zipSource& source) {
     }
     const unsigned char* end = exact ? exact : fitting;
     if (!end)
-        return seen ? damaged : notAnArchive;
+        return last ? damaged : notAnArchive;
+    if (end != last)
+        return damaged;
     uint64_t endAt = tailStart + (uint64_t)(end - tail.data());
 
     uint16_t disk = get16(end + 4), directoryDisk = get16(end + 6), entriesHere = get16(end + 8),

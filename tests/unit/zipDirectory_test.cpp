@@ -83,6 +83,9 @@ TEST(ZipDirectory, DamagedAndForeignArchivesAreRefused) {
     otherLocalName.replace(30, 9, "..\\tp.exe");
     std::string twoRecords = archive({"setup.exe"}, std::string(22, '\0'));
     twoRecords.replace(twoRecords.size() - 22, 4, le(0x06054b50, 4));
+    // A comment that holds a second directory and record: extractors would follow that one.
+    std::string hidden = archive({"setup.exe", "../evil.exe"});
+    std::string secondRecord = archive({"setup.exe"}, hidden.substr(hidden.size() - 22 - (46 + 11)) + "xyz");
     std::string locator = good;
     locator.insert(record, le(0x07064b50, 4) + std::string(16, '\0'));
     struct {
@@ -102,6 +105,7 @@ TEST(ZipDirectory, DamagedAndForeignArchivesAreRefused) {
         {"another local name", otherLocalName, zipDirectory::damaged},
         {"a comment past the end", with(good, record + 20, 40, 2), zipDirectory::damaged},
         {"two records that end the file", twoRecords, zipDirectory::damaged},
+        {"a second record in the comment", secondRecord, zipDirectory::damaged},
         {"ZIP64 entry count", with(with(good, record + 8, 0xFFFF, 2), record + 10, 0xFFFF, 2),
          zipDirectory::zip64},
         {"ZIP64 sizes", with(good, directory + 24, 0xFFFFFFFF, 4), zipDirectory::zip64},
