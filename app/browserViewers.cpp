@@ -1,7 +1,9 @@
 // RegisterViewers: the browser's table of helper applications for downloaded programs.
 #include "appOptions.h"
+#include "appTexts.h"
 #include "commandText.h"
 #include "mainApp.h"
+#include "path.h"
 #include "registry.h"
 #include "uninstallEntry.h"
 
@@ -45,11 +47,13 @@ bool starts(const str& helper, const str& path) {
     return path.length() && lstrcmpiA(unquoted(helper), path) == 0;
 }
 
-// Whether the helper is this program's: the copy being installed, the copy that runs or the copy
-// that the uninstall entry names.
+// Whether the helper is this program's: the copy being installed, the copy that runs, the copy
+// that the uninstall entry names, or a copy in another folder that lost its entry (its command
+// must never be kept as another program's).
 bool isOwn(const mainApp& app, const str& helper) {
     return starts(helper, app.installedPath) || starts(helper, app.modulePath) ||
-           starts(helper, InstalledProgram());
+           starts(helper, InstalledProgram()) ||
+           lstrcmpiA(FileOf(unquoted(helper)), str(appTexts::productName) + ".exe") == 0;
 }
 
 str keptName(const char* type) { return str(keptPrefix) + type; }

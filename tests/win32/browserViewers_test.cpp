@@ -83,8 +83,12 @@ TEST_F(Viewers, ScannerIsTakenOver) {
 }
 
 TEST_F(Viewers, BlanksAreQuotedAndRemovalEmpties) {
+    put("application/zip", "\"D:\\Old Place\\BRISK DOWNLOAD.EXE\""); // a copy whose entry is gone
     app->installedPath = "C:\\Program Files\\Brisk Download\\Brisk Download.exe";
     app->RegisterViewers(true);
+    str kept("<none>");
+    ReadRegistry(HKEY_LOCAL_MACHINE, UninstallKey(), "Previous helper application/zip", kept);
+    EXPECT_STREQ(kept, "<none>"); // its own command is nobody's to give back
     EXPECT_EQ(valueOf("application/zip"), "\"C:\\Program Files\\Brisk Download\\Brisk Download.exe\"");
     app->RegisterViewers(true); // its own quoted helper is not taken for a scanner
     EXPECT_EQ(scanner(), "");
