@@ -64,6 +64,10 @@ str aFolder(const str& path) {
     return path + " is a folder, not a downloaded file, so nothing was moved or installed.";
 }
 
+str tempFolderUnusable(const str& tempFolder, const str& file) {
+    return tempFolder + " could not be made or read, so " + file + " was not installed.";
+}
+
 str notCleaned(const str& stuck, const str& file) {
     return stuck + " could not be deleted (it may be in use), so " + file + " was not installed.";
 }

@@ -34,6 +34,7 @@ str scannerRemoved(const str& scanner, const str& file);
 str whereItIs(const keptDownload& kept, const str& file);
 str notFound(const str& path);
 str aFolder(const str& path);
+str tempFolderUnusable(const str& tempFolder, const str& file);
 str notCleaned(const str& stuck, const str& file);
 str refusal(zipDirectory::verdict verdict, const str& offender);
 str notUnpacked(const str& file, const str& reason, const str& folder);

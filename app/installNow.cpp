@@ -17,6 +17,14 @@ namespace {
 const char tempFolderName[] = "\\~Briskdl";
 const char explorerCommand[] = "explorer.exe /e,/\n, ";
 
+// A download that cannot be installed is kept for later, as the browser's copy goes when it
+// exits; one that lies in the temporary folder already stays there.
+keptDownload keepInstead(const str& file, const str& downloadFolder, bool inTempFolder) {
+    if (inTempFolder)
+        return {keptDownload::notMoved, FolderOfFile(file), FileOf(file)};
+    return KeepDownload(file, downloadFolder);
+}
+
 bool isFile(const char* path) {
     DWORD attributes = GetFileAttributesA(path);
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
@@ -48,15 +56,16 @@ void mainApp::installNow(const str& file, const str& downloadFolder, bool zip) {
     bool inTempFolder = SamePath(DirOf(full), tempFolder);
     str stuck = DeleteFolderFiles(tempFolder, inTempFolder ? (const char*)full : nullptr);
     if (!stuck.isNull()) {
-        keptDownload kept = inTempFolder ? keptDownload{keptDownload::notMoved, FolderOfFile(file), name}
-                                         : KeepDownload(file, downloadFolder);
-        MsgBox(notCleaned(stuck, name) + "\n\n" + whereItIs(kept, name), MB_ICONEXCLAMATION, product,
-               nullptr);
+        str why = stuck.compare(tempFolder) == 0 ? tempFolderUnusable(tempFolder, name) : notCleaned(stuck, name);
+        MsgBox(why + "\n\n" + whereItIs(keepInstead(file, downloadFolder, inTempFolder), name), MB_ICONEXCLAMATION,
+               product, nullptr);
         return;
     }
-    str target = inTempFolder ? file : tempFolder + "\\" + name;
+    // The full path: the temporary folder becomes the current one before the unpack.
+    str target = inTempFolder ? full : tempFolder + "\\" + name;
     if (!inTempFolder && !MoveFileA(file, target)) {
-        MsgBox(notMoved(name, tempFolder), MB_ICONEXCLAMATION, product, nullptr);
+        MsgBox(notMoved(name, tempFolder) + "\n\n" + whereItIs(keepInstead(file, downloadFolder, false), name),
+               MB_ICONEXCLAMATION, product, nullptr);
         return;
     }
     if (zip)
@@ -107,7 +116,10 @@ void mainApp::installExe(const str& program, const str& tempFolder) {
         browse(tempFolder);
 }
 
+// A command without a path is looked for in the current folder before the system's: Explorer
+// must not be found among the files that the archive just put into the temporary folder.
 void mainApp::browse(const str& tempFolder) {
+    ChangeDir(WindowsDir());
     HANDLE process;
     if (LaunchProgram(tempFolder, explorerCommand + tempFolder, &process, str()))
         CloseHandle(process);

@@ -226,16 +226,29 @@ def quotes_are_kept(p):
 
 
 def failed_move_into_the_temporary_folder_stops(p):
+    """The download cannot go into the temporary folder, or that folder cannot be made: nothing is
+    installed and the download is kept for later rather than left to the browser."""
     prepared(p, 1)
+    dl = windows_path(p.path("dl"))
     os.makedirs(p.path("dl", TEMP, "tool.zip"))  # a folder of an earlier archive stands in the way
     file = p.download("tool.zip", {"setup.exe": "recorder"})
     p.start("-run," + windows_path(file))
     told = p.robot.box(PRODUCT, IDOK)
-    temp = windows_path(p.path("dl")) + "\\" + TEMP
-    expect(told == f"tool.zip could not be moved to {temp}.", f"message: {told!r}")
+    expect(told == f"tool.zip could not be moved to {dl}\\{TEMP}.\n\nIt was moved to {dl}.", f"message: {told!r}")
+    p.finished()
+
+    shutil.rmtree(p.path("dl", TEMP))
+    with open(p.path("dl", TEMP), "w") as f:  # a file where the temporary folder belongs
+        f.write("t")
+    file = p.download("tool.zip", {"setup.exe": "recorder"})
+    p.start("-run," + windows_path(file))
+    told = p.robot.box(PRODUCT, IDOK)
+    expect(told == f"{dl}\\{TEMP} could not be made or read, so tool.zip was not installed.\n\n"
+           f"It was moved to {dl} as tool (2).zip.", f"message: {told!r}")
     p.finished()
     expect(log_of(p.path("util", "pkunzip.exe")) is None, "pkunzip ran on a file that is not there")
-    expect(os.path.exists(file), "the downloaded file is lost")
+    expect(sorted(where_is(p, "tool.zip") + where_is(p, "tool (2).zip")) ==
+           [p.path("dl", "tool (2).zip"), p.path("dl", "tool.zip")], "the downloads were not kept")
 
 
 def brisk_install_in_the_temporary_folder(p):
@@ -253,6 +266,11 @@ def brisk_install_in_the_temporary_folder(p):
     expect(setup is not None, "the archive's setup.exe did not run")
     expect(os.path.exists(os.path.join(temp, "tool.zip")), "the archive being installed was deleted")
     expect(not os.path.exists(os.path.join(temp, "stale.txt")), "an old file stayed")
+
+    # Named relative to the download folder, which is current: the unpack still finds it.
+    p.start("-run," + TEMP + "\\tool.zip", cwd=p.path("dl"))
+    p.finished()
+    expect(wait_for_log(os.path.join(temp, "setup.exe")) is not None, "the archive was not installed again")
 
 
 if __name__ == "__main__":

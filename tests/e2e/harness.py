@@ -72,8 +72,8 @@ class Program:
         self.bin_dir = bin_dir
         self.process = None
 
-    def start(self, command_line, env=None):
-        self.process = robot_start(self.robot, "run", windows_path(self.exe), command_line, env)
+    def start(self, command_line, env=None, cwd=None):
+        self.process = robot_start(self.robot, "run", windows_path(self.exe), command_line, env, cwd)
 
     def finished(self, timeout=30):
         """The program ended by itself with status 0."""
@@ -122,13 +122,14 @@ class Program:
         return read_ini(os.path.join(self.folder, "Briskdl.ini"))
 
 
-def robot_start(robot, verb, program, command_line, env=None):
+def robot_start(robot, verb, program, command_line, env=None, cwd=None):
     """The robot starting a program (verb run: PROGRAM with command_line; runline: command_line
-    alone, as Windows starts a registered command) in the background; returns the process."""
+    alone, as Windows starts a registered command) in the background, from the folder cwd (the
+    current one when None); returns the process."""
     hex_line = command_line.encode("latin-1").hex()
     return subprocess.Popen(["wine", robot.exe, verb] + ([program] if program else []) + [hex_line],
                             stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                            env={**os.environ, **(env or {})})
+                            env={**os.environ, **(env or {})}, cwd=cwd)
 
 
 def program_ended(process, robot, timeout=30):

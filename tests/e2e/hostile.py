@@ -184,6 +184,18 @@ def file_in_use_in_the_temporary_folder(p):
     expect(log_of(p.path("util", "pkunzip.exe")) is None, "the archive was unpacked")
 
 
+def archive_that_brings_its_own_explorer(p):
+    """An archive without an installer but with an explorer.exe at its top: the folder is opened
+    with the system's Explorer, never with the program that the archive put there."""
+    prepared(p, 0)
+    file = p.download("tool.zip", {"explorer.exe": "recorder", "readme.txt": "r"})
+    p.start(windows_path(file))
+    told = p.robot.box(PRODUCT, IDOK)
+    expect(told.startswith("There doesn't appear to be an install program in the zip file"), f"message 5: {told!r}")
+    p.finished()
+    expect(wait_for_log(p.path("dl", TEMP, "explorer.exe"), 3) is None, "the archive's explorer.exe was started")
+
+
 def relative_download_folder(p):
     """A folder that depends on the current one is not used: nothing is moved."""
     for folder in ("downloads", "C:downloads", "\\downloads", "C:"):
