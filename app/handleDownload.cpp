@@ -95,8 +95,10 @@ mainApp::scanResult mainApp::scan(const str& file, bool present, str& scanner, D
     str folder = DirOf(file);
     if (FileOf(scanner).toLower().compare("navw32.exe") == 0)
         ReadRegistry(HKEY_LOCAL_MACHINE, "SOFTWARE\\Symantec\\SharedUsage", "Location1", folder);
+    // A scanner named without its full path would be looked for in the current folder only,
+    // which may hold anybody's files (the temporary folder, when Brisk Install is chosen there).
     HANDLE process;
-    if (!LaunchProgram(folder, stored + " " + quotedIfBlank(file), &process, scanner))
+    if (!IsFullPath(scanner) || !LaunchProgram(folder, stored + " " + quotedIfBlank(file), &process, scanner))
         return scanNotStarted;
     WaitForSingleObject(process, INFINITE);
     if (!GetExitCodeProcess(process, &status))

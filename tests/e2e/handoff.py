@@ -214,6 +214,18 @@ def scanner_that_cannot_start(p):
     expect(os.path.exists(p.path("dl", "tool.exe")), "the file was not kept")
     expect(where_is(p, "tool.exe.log") == [], "the unscanned program was started")
 
+    # A scanner named without its folder would be whatever program of that name the current
+    # folder holds: the current folder is where the download lies.
+    p.options({DOWNLOAD_FOLDER: windows_path(p.path("dl")), SCANNER: "scan.exe", AFTER: 0})
+    file = p.download("tool.exe")
+    planted = p.fixture("recorder", "incoming", "scan.exe")
+    p.start(windows_path(file), cwd=p.path("incoming"))
+    told = p.robot.box(PRODUCT, IDOK)
+    expect(told == "scan.exe could not be started, so tool.exe was not scanned and not installed.\n\n"
+           f"It was moved to {windows_path(p.path('dl'))} as tool (2).exe.", f"message: {told!r}")
+    p.finished()
+    expect(log_of(planted) is None, "a scanner was taken from the current folder")
+
 
 def quotes_are_kept(p):
     p.options({DOWNLOAD_FOLDER: windows_path(p.path("dl")), AFTER: 1})
