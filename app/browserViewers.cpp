@@ -47,12 +47,11 @@ bool starts(const str& helper, const str& path) {
     return path.length() && lstrcmpiA(unquoted(helper), path) == 0;
 }
 
-// Whether the helper is this program's: the copy being installed, the copy that runs, the copy
-// that the uninstall entry names, or a copy in another folder that lost its entry (its command
-// must never be kept as another program's).
+// Whether the helper is this program's: the copy that runs (setup.exe, too), or an installed
+// copy in any folder, which always bears the program's name. A copy whose uninstall entry was
+// lost is still the program's: its command must never be kept as another program's.
 bool isOwn(const mainApp& app, const str& helper) {
-    return starts(helper, app.installedPath) || starts(helper, app.modulePath) ||
-           starts(helper, InstalledProgram()) ||
+    return starts(helper, app.modulePath) ||
            lstrcmpiA(FileOf(unquoted(helper)), str(appTexts::productName) + ".exe") == 0;
 }
 

@@ -9,5 +9,3 @@ str UninstallKey();
 // The command that uninstalls the program installed at program: the path, in quotes when it
 // holds a blank, then " /uninstall".
 str UninstallCommand(const char* program);
-// The installed program that the entry's command starts; "" when there is no entry of that form.
-str InstalledProgram();
