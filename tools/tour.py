@@ -14,7 +14,6 @@ import sys
 import time
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-sys.path.insert(0, os.path.join(ROOT, "tests", "e2e"))
 from harness import (ASK, IDNO, IDOK, IDYES, OPTIONS, PRODUCT, SECTION, TEMP, UNINSTALL_KEY,  # noqa: E402
                      VIEWERS, Failure, Robot, expect, log_of, program_ended, read_ini, reg_query, robot_start,
                      windows_path)

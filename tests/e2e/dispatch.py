@@ -1,7 +1,11 @@
 #!/usr/bin/env python3
 """End-to-end: which job a command line starts, and the Options dialog with Briskdl.ini."""
 
-from harness import *  # noqa: F401,F403
+import os
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools"))
+from harness import *  # noqa: F401,F403,E402
 
 
 def uninstall_yes(p):

@@ -2,7 +2,11 @@
 """End-to-end: the download hand-off, with the recorder as scanner, installer and downloaded
 program and the extractor fixture as pkunzip.exe."""
 
-from harness import *  # noqa: F401,F403
+import os
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools"))
+from harness import *  # noqa: F401,F403,E402
 
 
 def ask_no_keeps_for_later(p):

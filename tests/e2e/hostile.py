@@ -2,7 +2,11 @@
 """End-to-end: hostile input and faults; each ends in a clear result, and the user's file is
 never lost."""
 
-from harness import *  # noqa: F401,F403
+import os
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools"))
+from harness import *  # noqa: F401,F403,E402
 
 
 def long_command_line(p):

@@ -4,9 +4,12 @@ the release zip installed as a user gets it."""
 
 import filecmp
 import hashlib
+import os
+import sys
 import zipfile
 
-from harness import *  # noqa: F401,F403
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools"))
+from harness import *  # noqa: F401,F403,E402
 
 
 # The browser's helpers before the installation: other programs' (a scanner with arguments, a

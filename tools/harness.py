@@ -4,8 +4,9 @@ boxes and dialogs answered through the robot, its effects read back independentl
 
 Each scenario runs a copy of the program (with bwcc32.dll) in a folder of its own, so that its
 Briskdl.ini, which lives beside the program, starts out missing. The scenarios live in one file
-per area (dispatch.py, handoff.py, hostile.py, install.py); each ends with run_scenario(), so
-that a scenario is started as: AREA.py SCENARIO --bin BUILD/bin --work BUILD/e2e"""
+per area under tests/e2e (dispatch.py, handoff.py, hostile.py, install.py); each ends with
+run_scenario(), so that a scenario is started as: AREA.py SCENARIO --bin BUILD/bin --work
+BUILD/e2e. The tour of make run (tour.py) drives the program through the same harness."""
 import argparse
 import configparser
 import os
