@@ -14,12 +14,13 @@ namespace {
 int afterSeparator(const char* path) {
     int at = 0;
     for (int i = 0; path[i]; ++i)
-        if (path[i] == '\\' || path[i] == ':')
-            at = i + 1;
+        if (path[i] == '\\' || path[i] == ':') at = i + 1;
     return at;
 }
 
-const char* textOf(const char* s) { return s ? s : ""; }
+const char* textOf(const char* s) {
+    return s ? s : "";
+}
 
 } // namespace
 
@@ -62,26 +63,39 @@ str NumberedName(const char* name, int n) {
     return base + " (" + str(n) + ")" + (textOf(name) + base.length());
 }
 
-str JoinPath(const char* a, const char* b) { return str(a) + "\\" + b; }
+str JoinPath(const char* a, const char* b) {
+    return str(a) + "\\" + b;
+}
 
-bool FileExists(const char* path) { return path && access(path, 0) == 0; }
+bool FileExists(const char* path) {
+    return path && access(path, 0) == 0;
+}
 
-bool IsFullPath(const char* path) { return RootLength(path) > 0; }
+bool IsFullPath(const char* path) {
+    return RootLength(path) > 0;
+}
 
 int RootLength(const char* path) {
     path = textOf(path);
     char c = path[0];
-    if (((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) && path[1] == ':' && path[2] == '\\')
-        return 3;
-    if (path[0] != '\\' || path[1] != '\\')
-        return 0;
+    if (((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) && path[1] == ':' && path[2] == '\\') return 3;
+    if (path[0] != '\\' || path[1] != '\\') return 0;
     const char* server = path + 2;
     const char* share = strchr(server, '\\');
-    if (!share || share == server || share[1] == '\0' || share[1] == '\\')
-        return 0;
+    if (!share || share == server || share[1] == '\0' || share[1] == '\\') return 0;
     int serverLength = (int)(share - server);
-    if (serverLength == 1 && (server[0] == '.' || server[0] == '?'))
-        return 0;
+    if (serverLength == 1 && (server[0] == '.' || server[0] == '?')) return 0;
     const char* end = strchr(share + 1, '\\');
     return end ? (int)(end - path) + 1 : (int)strlen(path);
+}
+
+bool IsDriveRoot(const char* path) {
+    str text = str(textOf(path)).replaceChar('/', '\\');
+    int length = text.length();
+    while (length > 0 && text[length - 1] == '\\')
+        --length;
+    str bare(text, length);
+    char c = bare.length() ? bare[0] : 0;
+    if (length == 2 && ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) && bare[1] == ':') return true;
+    return length > 2 && RootLength(bare) == length;
 }

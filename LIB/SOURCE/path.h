@@ -22,3 +22,7 @@ bool IsFullPath(const char* path);
 // "\\server\share\" with its final backslash (the whole path when nothing follows the share);
 // 0 for a path that is not full.
 int RootLength(const char* path);
+// Whether the path names a drive or a share and no folder on it: "C:", "C:\", "\\server\share"
+// and "\\server\share\", with either slash and any number of them after the root. No file of
+// its own may be put there or taken from there by a job of this program.
+bool IsDriveRoot(const char* path);

@@ -58,6 +58,12 @@ TEST(PathSplit, FullPaths) {
     EXPECT_EQ(RootLength("\\\\server\\share\\dl\\x"), 15);
     EXPECT_EQ(RootLength("\\\\server\\share"), 14);
     EXPECT_EQ(RootLength("C:Brisk"), 0);
+    // A drive or share with no folder: nothing of the program's may go there or be taken there.
+    for (const char* root : {"C:", "c:\\", "C:/", "C:\\\\", "\\\\server\\share", "\\\\server\\share\\", "//server/share/"})
+        EXPECT_TRUE(IsDriveRoot(root)) << root;
+    for (const char* folder : {"", "C:\\dl", "C:dl", "\\\\server\\share\\dl", "\\\\server", "dl", "\\"})
+        EXPECT_FALSE(IsDriveRoot(folder)) << folder;
+    EXPECT_FALSE(IsDriveRoot(nullptr));
 }
 
 TEST(PathSplit, FileExists) {
