@@ -154,14 +154,15 @@ void strs::sortByText() {
 // Walks the list once, noting where each entry's text is and how long, then copies from those
 // notes into one array of blanks: the entries' nodes and strings, wherever the heap has put them,
 // are reached once, and joining many lines stays linear. An entry is chopped only when it ends in
-// a line end.
+// a line end. The total is counted in 64 bits: a list may hold one entry many times, and a
+// size_t of 32 bits would wrap before the check.
 str strs::join() {
     str result; // the one object returned, so that it is not copied on the way out
     if (!first)
         return result;
     std::vector<std::pair<const char*, size_t>> texts;
     texts.reserve((size_t)count);
-    size_t total = 0;
+    uint64_t total = 0;
     for (node* n = first; n; n = n->next) {
         const char* text = *n->element;
         size_t len = text ? strlen(text) : 0;
