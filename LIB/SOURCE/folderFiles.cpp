@@ -1,6 +1,7 @@
 // DeleteFolderFiles through FindFirstFileA, SetFileAttributesA and DeleteFileA.
 #include "folderFiles.h"
 
+#include "ownedHandle.h"
 #include "path.h"
 #include "samePath.h"
 
@@ -29,9 +30,8 @@ bool deleteFile(const char* path, DWORD attributes) {
 
 str DeleteFolderFiles(const char* folder, const char* keep) {
     WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(JoinPath(folder, "*"), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return GetLastError() == ERROR_FILE_NOT_FOUND ? str() : str(folder);
+    findHandle search(FindFirstFileA(JoinPath(folder, "*"), &found));
+    if (!search.valid()) return GetLastError() == ERROR_FILE_NOT_FOUND ? str() : str(folder);
     str stuck;
     do {
         if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
@@ -42,6 +42,5 @@ str DeleteFolderFiles(const char* folder, const char* keep) {
         if (!deleteFile(path, found.dwFileAttributes))
             stuck = path;
     } while (stuck.isNull() && FindNextFileA(search, &found));
-    FindClose(search);
     return stuck;
 }
