@@ -59,12 +59,13 @@ str prefItem::getText() {
 
 int prefItem::getInt() {
     readProfile();
-    return atoi(value ? (const char*)value : "");
+    return IntOf(value);
 }
 
+// atol's rules, with strtol's defined result past a long.
 long prefItem::getLong() {
     readProfile();
-    return atol(value ? (const char*)value : "");
+    return strtol(value ? (const char*)value : "", nullptr, 10);
 }
 
 double prefItem::getDouble() {
@@ -93,7 +94,7 @@ void prefItem::toControl(winDlg& dialog) {
     if (control == -1 || !dialog.Item(control))
         return;
     readProfile();
-    int number = atoi(value ? (const char*)value : "");
+    int number = IntOf(value);
     if (kind == 1)
         dialog.SetCheck(control, number);
     else if (kind >= 2)

@@ -113,6 +113,11 @@ TEST_F(Store, ConversionsAndReset) {
     EXPECT_STREQ(pos->value, "-7");
     pos->setText("x");
     EXPECT_EQ(pos->getInt(), 0);
+    pos->setText("4294967296"); // 2^32, from a hand-edited file: the end of the range, not 0
+    EXPECT_EQ(pos->getInt(), INT_MAX);
+    EXPECT_EQ(pos->getLong(), LONG_MAX);
+    pos->setText("-4294967296");
+    EXPECT_EQ(pos->getInt(), INT_MIN);
     pos->resetToDefault();
     EXPECT_STREQ(pos->value, "");
     EXPECT_EQ(pos->dirty, 1);
