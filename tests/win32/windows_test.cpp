@@ -124,8 +124,9 @@ TEST_F(Windows, WindowWithoutItemSavesNothing) {
     normWin* w = new normWin(nullptr, "Unbound");
     w->bindPosition(77); // not in the store: the creation attributes stay
     EXPECT_EQ(w->Attr.X, (int)CW_USEDEFAULT);
-    EXPECT_EQ(w->positionItem, 77);
     delete w;
+    for (int i = 0; i < app->store.count; ++i)
+        EXPECT_EQ(app->store.items[i].dirty, 0) << app->store.items[i].name; // no item took its place
     EXPECT_EQ(posText(), ".25 .25 .5 .5 0");
 }
 
@@ -215,6 +216,21 @@ TEST_F(Windows, MainWindowThatCannotBeMadeIsReported) {
         MSG msg;
         EXPECT_FALSE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     }
+    // The other codes the framework may report, and one it never gives.
+    const std::pair<int, const char*> reports[] = {
+        {EM_INVALIDCHILD, "Invalid child"},
+        {EM_INVALIDCLIENT, "Invalid client"},
+        {EM_INVALIDMODULE, "Invalid module"},
+        {EM_INVALIDWINDOW, "Invalid window"},
+        {EM_OUTOFMEMORY, "System Memory Is Low! Please Close One or More Windows."},
+        {0, "?"},
+        {-7, "?"},
+    };
+    for (const auto& report : reports) {
+        boxWatcher box("Window Test", IDOK);
+        app->Error(report.first);
+        EXPECT_EQ(box.text(), report.second);
+    }
 }
 
 // After each handler the object is used only while its window still leads to it. A window
@@ -239,17 +255,6 @@ TEST_F(Windows, HandlersThatCloseTheirWindowAndRefusedCreations) {
     EXPECT_EQ(winX::live, before + 1); // still there, for the caller to delete
     delete refused;
     EXPECT_EQ(winX::live, before);
-}
-
-TEST(ErrorText, SixCodesAndTheRest) {
-    EXPECT_STREQ(genApp::ErrorText(-1), "Invalid child");
-    EXPECT_STREQ(genApp::ErrorText(-2), "Invalid client");
-    EXPECT_STREQ(genApp::ErrorText(-4), "Invalid module");
-    EXPECT_STREQ(genApp::ErrorText(-5), "Invalid window");
-    EXPECT_STREQ(genApp::ErrorText(-6), "System Memory Is Low! Please Close One or More Windows.");
-    EXPECT_STREQ(genApp::ErrorText(0), "?");
-    EXPECT_STREQ(genApp::ErrorText(-7), "?");
-    EXPECT_STREQ(genApp::ErrorText(1), "?");
 }
 
 TEST_F(Windows, RunWithoutTheControlLibraryStopsWithAMessage) {
