@@ -23,5 +23,5 @@ public:
 
 private:
     unsigned start_;
-    int lap, laps, spare;
+    [[maybe_unused]] int lap, laps, spare; // not read by this library
 };
