@@ -88,7 +88,9 @@ int mainApp::HandleDownload(str file) {
     str extension = LastExtOf(name).toLower();
     bool zip = extension.compare("zip") == 0, exe = extension.compare("exe") == 0;
     if (!zip && !exe) {
-        stop(notAProgram(name), file, downloadFolder, nullptr);
+        keptDownload kept = KeepDownload(file, downloadFolder);
+        MsgBox(stopped(notAProgram(name), name, kept, downloadFolder, openItThere), MB_ICONINFORMATION,
+               product, nullptr);
         return 1;
     }
     if (afterDownload == appOptions::askWhatToDo &&

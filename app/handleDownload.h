@@ -39,7 +39,8 @@ str stopped(const str& why, const str& name, const keptDownload& kept, const str
 // Where the file named name is now that it was to be kept in the download folder.
 str whereItIs(const keptDownload& kept, const str& name, const str& downloadFolder);
 // The next step of a kept file: first (which says what to mend and ends in ", then" when it
-// does), then Brisk Install on the file by the name it is kept under.
+// does), then Brisk Install on the file by the name it is kept under. Explorer offers Brisk
+// Install only for .zip and .exe files: for another file, only what to mend.
 str installLater(const char* first, const str& keptName);
 
 // The reasons for a stop, each to be followed by ", so <name> was not installed."
@@ -76,5 +77,6 @@ const char setFullDownloadFolder[] = "Set the Download folder under Options to a
 const char chooseLetteredFolder[] = "Set the Download folder under Options to a folder on a drive letter "
                                     "(such as C:\\downloaded files), then";
 const char tryAgain[] = "To try again";
+const char openItThere[] = "Open it from there with the program it belongs to.";
 const char downloadAgain[] = "Download it again, or unpack it yourself with a program you trust.";
 } // namespace handOff

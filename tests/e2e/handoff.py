@@ -193,7 +193,8 @@ def not_a_program_is_kept(p):
         p.start(windows_path(file))
         told = p.robot.box(PRODUCT, IDOK)
         expect(told == f"{name} is not a zip archive or a program (Brisk Download installs .zip and .exe files), so "
-               f"{name} was not installed.\n\n{name} was moved to {windows_path(p.path('dl'))}.", f"message: {told!r}")
+               f"{name} was not installed.\n\n{name} was moved to {windows_path(p.path('dl'))}.\n\nOpen it from there "
+               "with the program it belongs to.", f"message: {told!r}")
         p.finished()
         expect(os.path.exists(p.path("dl", name)), "kept in the download folder")
 

@@ -246,16 +246,19 @@ def relative_download_folder(p):
     default = drive_c("downloaded files")
     shutil.rmtree(default, ignore_errors=True)
     try:
-        for n, (folder, after) in enumerate([("downloads", 2), ("C:downloads", 0), ("\\downloads", 1), ("C:", 1)]):
+        mend = "Set the Download folder under Options to a full path"
+        for folder, after, name, kept, next_step in [
+                ("downloads", 2, "tool.exe", "tool.exe", later(mend + ", then", "tool.exe")),
+                ("C:downloads", 0, "tool.exe", "tool (2).exe", later(mend + ", then", "tool (2).exe")),
+                ("\\downloads", 1, "tool.exe", "tool (3).exe", later(mend + ", then", "tool (3).exe")),
+                ("C:", 1, "manual.pdf", "manual.pdf", mend + ".")]:  # Brisk Install is for .zip and .exe only
             p.options({DOWNLOAD_FOLDER: folder, AFTER: after})
-            file = p.download("tool.exe")
+            file = p.download(name)
             p.start(windows_path(file))
             told = p.robot.box(PRODUCT, IDOK)
-            kept = "tool.exe" if n == 0 else f"tool ({n + 1}).exe"
-            moved = "tool.exe was moved to C:\\downloaded files" + ("." if n == 0 else f" as {kept}.")
-            expect(told == f'The Download folder under Options ("{folder}") is not a full path, so tool.exe was not '
-                   f"installed.\n\n{moved}\n\n" + later("Set the Download folder under Options to a full path, then", kept),
-                   f"{folder}: {told!r}")
+            moved = f"{name} was moved to C:\\downloaded files" + ("." if kept == name else f" as {kept}.")
+            expect(told == f'The Download folder under Options ("{folder}") is not a full path, so {name} was not '
+                   f"installed.\n\n{moved}\n\n{next_step}", f"{folder}: {told!r}")
             p.finished()
             expect(not os.path.exists(file) and os.path.exists(os.path.join(default, kept)), f"{folder}: not kept")
         expect(where_is(p, "tool.exe") == [] and where_is(p, "tool.exe.log") == [], "a copy went elsewhere or ran")
