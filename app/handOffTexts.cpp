@@ -82,8 +82,7 @@ str whereItIs(const keptDownload& kept, const str& name, const str& downloadFold
 }
 
 str installLater(const char* first, const str& keptName) {
-    str extension = LastExtOf(keptName).toLower();
-    if (extension.compare("zip") && extension.compare("exe")) {
+    if (!Installable(keptName)) {
         str mend(first);
         int end = mend.find(", then");
         return (end < 0 ? mend : str(mend, end)) + ".";

@@ -20,6 +20,12 @@ bool namesNothing(DWORD error) {
 }
 } // namespace
 
+// Explorer offers Brisk Install only for these two, so nothing else is offered for installing.
+bool Installable(const str& name) {
+    str extension = LastExtOf(name).toLower();
+    return extension.compare("zip") == 0 || extension.compare("exe") == 0;
+}
+
 str mainApp::option(int id) { return prefs->findItem(id)->getText(); }
 
 void mainApp::stop(const str& why, const str& file, const str& downloadFolder, const char* then,
@@ -83,11 +89,7 @@ int mainApp::HandleDownload(str file) {
         keepForLater(file, downloadFolder, false);
         return 1;
     }
-    // The type comes from the last dot of the file name: tool-1.2.zip is a zip archive. Explorer
-    // offers Brisk Install only for these two, so nothing else is offered for installing.
-    str extension = LastExtOf(name).toLower();
-    bool zip = extension.compare("zip") == 0, exe = extension.compare("exe") == 0;
-    if (!zip && !exe) {
+    if (!Installable(name)) {
         keptDownload kept = KeepDownload(file, downloadFolder);
         MsgBox(stopped(notAProgram(name), name, kept, downloadFolder, openItThere), MB_ICONINFORMATION,
                product, nullptr);
@@ -98,7 +100,7 @@ int mainApp::HandleDownload(str file) {
         keepForLater(file, downloadFolder, true);
         return 1;
     }
-    installNow(file, downloadFolder, zip);
+    installNow(file, downloadFolder, LastExtOf(name).toLower().compare("zip") == 0);
     return 1;
 }
 
@@ -126,10 +128,10 @@ mainApp::scanResult mainApp::scan(const str& file, str& scanner, DWORD& status) 
         status = GetLastError();
         return scanNotStarted;
     }
-    bool ended = WaitForProgram(process, INFINITE, &status);
+    WaitForProgram(process, INFINITE, &status);
     if (GetFileAttributesA(file) == INVALID_FILE_ATTRIBUTES && namesNothing(GetLastError()))
         return scanRemovedFile;
-    return ended && status < firstUnfinishedStatus ? scanDone : scanBroken;
+    return status < firstUnfinishedStatus ? scanDone : scanBroken;
 }
 
 void mainApp::keepForLater(const str& file, const str& downloadFolder, bool tell) {

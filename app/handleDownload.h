@@ -18,6 +18,9 @@ struct keptDownload {
 keptDownload KeepDownload(const str& file, const str& downloadFolder);
 // The full long form of the folder that holds the file, as the user reads it: C:\ for a root.
 str FolderOfFile(const str& file);
+// Whether the hand-off installs a file of this name: a zip archive or a program, by the last dot
+// of the name (tool-1.2.zip is a zip archive).
+bool Installable(const str& name);
 // Whether the path lies in the folder or in any folder below it.
 bool InsideFolder(const str& path, const str& folder);
 
