@@ -41,12 +41,17 @@ public:
     virtual bool WriteValue(HKEY root, const char* key, const char* name, const char* text);
 
     // Starts a program with the program's start-up settings; an empty application name lets the
-    // command line name the program. Returns whether it started; *process is then its handle.
-    bool LaunchProgram(str workingFolder, str commandLine, HANDLE* process, str applicationName);
+    // command line name the program. The start-up flags are STARTF_FORCEONFEEDBACK (the busy
+    // cursor) but for the extractor, which has none. Returns whether it started; *process is
+    // then its handle, which the caller closes.
+    bool LaunchProgram(str workingFolder, str commandLine, HANDLE* process, str applicationName,
+                       DWORD startFlags = STARTF_FORCEONFEEDBACK);
 
-    // The hand-off's unpack step: pkunzip on the target in tempFolder, waited for at most limitMs.
-    enum unpackResult { unpacked, unpackNotStarted, unpackTimedOut };
-    unpackResult UnpackArchive(const str& target, const str& tempFolder, DWORD limitMs);
+    // The hand-off's unpack step: pkunzip on the target, with tempFolder made current once the
+    // program has been looked up, waited for at most limitMs. unpackFailed: it ended with a
+    // status other than 0, given in *status; unpackNoFolder: tempFolder cannot be current.
+    enum unpackResult { unpacked, unpackNotStarted, unpackNoFolder, unpackTimedOut, unpackFailed };
+    unpackResult UnpackArchive(const str& target, const str& tempFolder, DWORD limitMs, DWORD* status);
 
     str installedPath;
     str modulePath;
@@ -56,12 +61,16 @@ private:
     bool namedSetup();
     str option(int id);
     // How the scan went: only a scanner that ran to its end lets the hand-off go on.
-    enum scanResult { scanDone, scanNotStarted, scanBroken, scanRemovedFile };
-    scanResult scan(const str& file, bool present, str& scanner, DWORD& status);
+    enum scanResult { scanDone, scanNotStarted, scanBroken, scanRemovedFile, scanUnsafeName };
+    scanResult scan(const str& file, str& scanner, DWORD& status);
     void keepForLater(const str& file, const str& downloadFolder, bool tell);
     void installNow(const str& file, const str& downloadFolder, bool zip);
-    void installZip(const str& target, const str& tempFolder, zipDirectory& listing);
-    void installExe(const str& target, const str& tempFolder);
-    void browse(const str& tempFolder);
-    bool startAndWait(const str& folder, const str& commandLine, const str& application, DWORD limitMs);
+    void installZip(const str& archive, const str& tempFolder, const str& downloadFolder,
+                    zipDirectory& listing);
+    void installExe(const str& program, const str& folder);
+    void browse(const str& folder);
+    // Keeps the file in the download folder and tells the user, after the preface, why it was
+    // not installed, where it is now and, when then is given, how to install it later.
+    void stop(const str& why, const str& file, const str& downloadFolder, const char* then,
+              const str& preface = str(""));
 };

@@ -207,6 +207,14 @@ def hidden_and_read_only(path):
     os.chmod(path, 0o444)
 
 
+def later(first, name):
+    """The last paragraph of a stop: what to mend, then Brisk Install on the kept file."""
+    return f"{first}, in Explorer, right click on {name} and select Brisk Install."
+
+
+CHECK_SCANNER = "Check the Anti-virus scanner under Options, then"
+
+
 def explorer_stand_in(p):
     """A recorder named explorer.exe beside the program: a command line without a path finds it
     there before the system's own."""
@@ -242,7 +250,8 @@ def not_moved_and_kept(p, folder_text):
     file = p.download("tool.exe")
     p.start(windows_path(file))
     told = p.robot.box(PRODUCT, IDOK)
-    expect(told == f"tool.exe could not be moved to {folder_text}.", f"message: {told!r}")
+    expect(told == f"tool.exe could not be moved to {folder_text}; it is in {windows_path(p.path('incoming'))}.\n\n"
+           "Check the Download folder under Options, or move tool.exe to a folder of your own.", f"message: {told!r}")
     p.finished()
     expect(os.path.exists(file), "the downloaded file is lost")
 
