@@ -17,7 +17,7 @@ import time
 
 os.environ.setdefault("WINEARCH", "win32")
 os.environ.setdefault("WINEDEBUG", "-all")
-os.environ.setdefault("WINEDLLOVERRIDES", "mscoree,mshtml=")
+os.environ.setdefault("WINEDLLOVERRIDES", "mscoree,mshtml=;winemenubuilder.exe=d")
 
 PRODUCT = "Brisk Download"
 OPTIONS = "Brisk Download Options"
