@@ -20,6 +20,7 @@ public:
     str VersionCaption(); // "Brisk Download 96.6.20"
 
     // The jobs.
+    // The Options dialog; a file that cannot be saved is named to the user. Returns 1.
     int ShowOptions();
     int HandleDownload(str file);
     int InstallSelf();
@@ -58,6 +59,11 @@ public:
 
 private:
     bool namedSetup();
+    // The Options dialog; whichever button closed it, the changed options are saved. Returns
+    // whether they were.
+    bool editOptions();
+    // The options file, in long form.
+    str optionsFile();
     str option(int id);
     // How the scan went: only a scanner that ran to its end lets the hand-off go on.
     enum scanResult { scanDone, scanNotStarted, scanBroken, scanRemovedFile };
