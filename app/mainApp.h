@@ -64,6 +64,7 @@ private:
     bool editOptions();
     // The options file, in long form.
     str optionsFile();
+    str askFolder();
     str option(int id);
     // How the scan went: only a scanner that ran to its end lets the hand-off go on.
     enum scanResult { scanDone, scanNotStarted, scanBroken, scanRemovedFile };

@@ -1,6 +1,8 @@
 // CreateShortcut through COM: IShellLinkA for the target and description, IPersistFile to save.
 #include "shortcut.h"
 
+#include "fileSystem.h"
+
 #include <objidl.h>
 #include <shlobj.h>
 
@@ -27,4 +29,20 @@ HRESULT CreateShortcut(const char* target, const char* linkPath, const char* des
     if (link) link->Release();
     if (SUCCEEDED(started)) CoUninitialize();
     return result;
+}
+
+// Shells older than the profiles lack SHGetSpecialFolderPathA: it is looked up, not imported.
+str ProgramsFolder() {
+    typedef BOOL(WINAPI * specialFolder)(HWND, LPSTR, int, BOOL);
+    char path[MAX_PATH] = "";
+    HMODULE shell = LoadLibraryA("shell32.dll");
+    specialFolder get =
+        shell ? (specialFolder)(void*)GetProcAddress(shell, "SHGetSpecialFolderPathA") : nullptr;
+    bool found = get && get(nullptr, path, CSIDL_PROGRAMS, TRUE) && path[0];
+    if (shell) FreeLibrary(shell);
+    if (found) return str(path);
+    GetWindowsDirectoryA(path, MAX_PATH);
+    str programs = str(path) + "\\Start Menu\\Programs";
+    CreateDir(programs);
+    return programs;
 }

@@ -279,6 +279,11 @@ def reg_add(key, values, replace=False):
                        capture_output=True, check=True)
 
 
+def programs_folder():
+    """The shell's Programs folder of the Start menu, per user, as the prefix's registry names it."""
+    return reg_query("HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", "Programs")
+
+
 def forget_uninstall_entry():
     subprocess.run(["wine", "reg", "delete", UNINSTALL_KEY, "/f"], stdin=subprocess.DEVNULL, capture_output=True)
 
