@@ -20,20 +20,25 @@ public:
     str VersionCaption(); // "Brisk Download 96.6.20"
 
     // The jobs.
+    // The Options dialog; a file that cannot be saved is named to the user. Returns 1.
     int ShowOptions();
     int HandleDownload(str file);
     int InstallSelf();
-    int RemoveRegistration();
+    // Takes the program's registrations away. Returns what is left, one line each ("" when
+    // nothing is).
+    str RemoveRegistration();
 
     // Adds (install) or removes the Explorer verb "Brisk Install" for .exe and .zip files, under
-    // each extension's file class, or under the extension key when it has none. Returns whether
-    // every write of the verb succeeded (removal: true).
+    // each extension's file class, or under the extension key when it has none; removal also
+    // takes it from the extension keys and from any class whose verb starts the program. Returns
+    // whether every write (install) or deletion succeeded.
     bool RegisterShellVerb(bool install);
     // Makes the program the browser's helper for the five program MIME types (install), taking a
     // Symantec scanner that was the helper before into the "Anti-virus scanner" option (not
-    // saved here) and keeping another program's helper in the uninstall entry; or gives each type
-    // that this program still serves back its kept helper, or an empty one. Returns the types
-    // that could not be registered, separated by ", " ("" when none).
+    // saved here) and keeping another program's helper for this user; or gives each type that
+    // this program still serves back its kept helper, or an empty one. A table that cannot be
+    // read is not written over. Returns the types that could not be registered or given back,
+    // separated by ", " ("" when none).
     str RegisterViewers(bool install);
 
     // Writes a REG_SZ value, creating its key; returns whether it was written. Every registry write
@@ -59,6 +64,12 @@ public:
 
 private:
     bool namedSetup();
+    // The Options dialog; whichever button closed it, the changed options are saved. Returns
+    // whether they were.
+    bool editOptions();
+    // The options file, in long form.
+    str optionsFile();
+    str askFolder();
     str option(int id);
     // How the scan went: only a scanner that ran to its end lets the hand-off go on.
     enum scanResult { scanDone, scanNotStarted, scanBroken, scanRemovedFile, scanUnsafeName };

@@ -17,7 +17,7 @@ import time
 
 os.environ.setdefault("WINEARCH", "win32")
 os.environ.setdefault("WINEDEBUG", "-all")
-os.environ.setdefault("WINEDLLOVERRIDES", "mscoree,mshtml=")
+os.environ.setdefault("WINEDLLOVERRIDES", "mscoree,mshtml=;winemenubuilder.exe=d")
 
 PRODUCT = "Brisk Download"
 OPTIONS = "Brisk Download Options"
@@ -286,6 +286,11 @@ def reg_add(key, values, replace=False):
     for name, data in values.items():
         subprocess.run(["wine", "reg", "add", key, "/v", name, "/d", data, "/f"], stdin=subprocess.DEVNULL,
                        capture_output=True, check=True)
+
+
+def programs_folder():
+    """The shell's Programs folder of the Start menu, per user, as the prefix's registry names it."""
+    return reg_query("HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", "Programs")
 
 
 def forget_uninstall_entry():

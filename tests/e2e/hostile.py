@@ -349,6 +349,8 @@ def batch_scanner_and_hostile_names(p):
 
 
 def uninstall_with_registrations_partly_present(p):
+    """Without an installation, with a stale verb of the program under a class that .zip no longer
+    names, and then with an uninstall entry that cannot be deleted, which is said."""
     forget_uninstall_entry()
     viewers = VIEWERS
     subprocess.run(["wine", "reg", "add", viewers, "/v", "application/x-zip-compressed", "/d", "x", "/f"],
@@ -356,6 +358,10 @@ def uninstall_with_registrations_partly_present(p):
     subprocess.run(["wine", "reg", "add", viewers, "/v", "TYPE9", "/d", "other/type", "/f"],
                    stdin=subprocess.DEVNULL, capture_output=True)
     reg_add(viewers, {"application/zip": windows_path(p.exe)})  # names the copy that uninstalls
+    stale = {"HKCR\\kvold.zipfile\\shell\\Brisk Install\\command": '"C:\\Old\\Brisk Download.exe" /run,%1',
+             "HKCR\\.zip\\shell\\Brisk Install\\command": "C:\\Old\\B.exe /run,%1"}
+    for key, command in stale.items():
+        reg_add(key, {"": command})
     p.start("/uninstall")
     expect(p.robot.box(PRODUCT, IDYES) == "Uninstall Brisk Download?", "uninstall question")
     expect(p.robot.box(PRODUCT, IDOK) == "Brisk Download has been uninstalled.", "uninstalled message")
@@ -364,7 +370,20 @@ def uninstall_with_registrations_partly_present(p):
     # Without an installation only the running copy is this program: another program's helper stays.
     expect(reg_query(viewers, "application/x-zip-compressed") == "x", "another program's helper was cleared")
     expect(reg_query(viewers, "application/zip") == "", "the running copy stayed the helper")
+    expect(all(reg_query(key) is None for key in stale), f"a stale verb stayed: {[reg_query(k) for k in stale]}")
     subprocess.run(["wine", "reg", "delete", viewers, "/v", "TYPE9", "/f"], stdin=subprocess.DEVNULL,
+                   capture_output=True)
+
+    reg_add(UNINSTALL_KEY + "\\kept by another tool", {"x": "y"})
+    p.start("/uninstall")
+    p.robot.box(PRODUCT, IDYES)
+    told = p.robot.box(PRODUCT, IDOK)
+    expect(told == "Brisk Download could not be uninstalled completely:\n\nBrisk Download is still listed in "
+           "Add/Remove Programs.\n\nRunning the uninstallation again as an administrator may remove the rest.",
+           f"message: {told!r}")
+    p.finished()
+    subprocess.run(["wine", "reg", "delete", UNINSTALL_KEY, "/f"], stdin=subprocess.DEVNULL, capture_output=True)
+    subprocess.run(["wine", "reg", "delete", "HKCR\\kvold.zipfile", "/f"], stdin=subprocess.DEVNULL,
                    capture_output=True)
 
 
