@@ -28,12 +28,16 @@ str longForm(const str& full) {
     return JoinPath(longForm(folder), FileOf(full));
 }
 
-// An existing file or folder: its volume's serial number and its index on that volume. Some
-// file systems give no index or serial (zero), which says nothing about identity.
+// An existing file or folder: its volume's serial number, its index on that volume, and the path
+// the system resolves its handle to. Some file systems give no index (zero), which says nothing;
+// Wine gives most drives the serial number zero and files of two mounts may share an index: the
+// resolved paths, where both are known, tell those apart.
 struct identity {
-    DWORD volume, indexHigh, indexLow;
+    DWORD volume = 0, indexHigh = 0, indexLow = 0;
+    str resolved; // null when unknown
     bool operator==(const identity& o) const {
-        return volume == o.volume && indexHigh == o.indexHigh && indexLow == o.indexLow;
+        return volume == o.volume && indexHigh == o.indexHigh && indexLow == o.indexLow &&
+               (resolved.isNull() || o.resolved.isNull() || upper(resolved).compare(upper(o.resolved)) == 0);
     }
 };
 
@@ -46,9 +50,15 @@ bool identityOf(const char* path, identity& id) {
     if (h == INVALID_HANDLE_VALUE) return false;
     BY_HANDLE_FILE_INFORMATION info;
     bool known = GetFileInformationByHandle(h, &info) != 0;
+    str resolved(2 * pathBuffer, '\0');
+    DWORD n = GetFinalPathNameByHandleA(h, resolved, 2 * pathBuffer, FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
     CloseHandle(h);
-    id = {info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
-    return known && id.volume != 0 && (id.indexHigh != 0 || id.indexLow != 0);
+    if (!known) return false;
+    id.volume = info.dwVolumeSerialNumber;
+    id.indexHigh = info.nFileIndexHigh;
+    id.indexLow = info.nFileIndexLow;
+    id.resolved = n > 0 && n < 2 * pathBuffer ? str((const char*)resolved) : str();
+    return id.indexHigh != 0 || id.indexLow != 0;
 }
 } // namespace
 

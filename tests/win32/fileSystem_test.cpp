@@ -69,6 +69,9 @@ protected:
         SetCurrentDirectoryA(savedDir.c_str());
         if (!driveLink.empty())
             runUnix("Z:\\bin\\rm -f \"" + driveLink + "\"", {}, [] { return !FileExists("Y:\\"); });
+        for (const std::string& folder : mounted)
+            runUnix("Z:\\bin\\umount", {folder},
+                    [&] { return FileExists((folder + "\\under.txt").c_str()); });
         removeRoot();
     }
     // RemoveTree, and rm where a folder link kept the folder standing.
@@ -93,6 +96,7 @@ protected:
         return made ? "Y:" : "";
     }
     std::string driveLink;
+    std::vector<std::string> mounted; // folders with a drive mounted on them
     void touch(const std::string& name, const char* text = "x") {
         HANDLE h = CreateFileA(at(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
         ASSERT_NE(h, INVALID_HANDLE_VALUE);
@@ -193,6 +197,26 @@ TEST_F(Folder, SamePathSeesThroughEveryForm) {
     EXPECT_STRCASEEQ(LongFullPath((std::string(shortForm) + "\\..\\new.txt").c_str()),
                      (temp + "\\new.txt").c_str());
     EXPECT_STREQ(LongFullPath("C:\\"), "C:\\"); // a root keeps its backslash
+}
+
+// Two small drives mounted in the tree (as root): Wine gives both the serial number zero, and
+// their first files the same index, yet they are two files.
+TEST_F(Folder, SamePathTellsTwoVolumesApart) {
+    std::vector<std::string> files;
+    for (const char* drive : {"one", "two"}) {
+        std::string folder = at(drive), hidden = folder + "\\under.txt";
+        ASSERT_EQ(CreateDir(folder.c_str()), 1);
+        touch(std::string(drive) + "\\under.txt");
+        if (!runUnix("Z:\\bin\\mount -t tmpfs -o size=64k tmpfs", {folder},
+                     [&] { return !FileExists(hidden.c_str()); }))
+            GTEST_SKIP() << "no tmpfs can be mounted here";
+        mounted.push_back(folder);
+        files.push_back(folder + "\\file.txt");
+        touch(std::string(drive) + "\\file.txt");
+    }
+    EXPECT_FALSE(SamePath(files[0].c_str(), files[1].c_str()));
+    EXPECT_FALSE(SamePath(at("one").c_str(), at("two").c_str()));
+    EXPECT_TRUE(SamePath(files[0].c_str(), (at("two") + "\\..\\one\\FILE.TXT").c_str()));
 }
 
 // Every file at the top goes, whatever its attributes, but the one kept, named in any form;
