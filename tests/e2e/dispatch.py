@@ -113,6 +113,16 @@ def options_hand_edited_5_checks_none(p):
     expect(ini == {SECTION: {"After download": "5"}}, f"Cancel keeps the file: {ini}")
 
 
+def commas_in_the_download_name(p):
+    """A name with a comma is one name: never cut short, never read as a switch."""
+    prepared(p, 2)  # kept without a word
+    for name in ("tool,v2.zip", "x,-uninstall.zip", "x,-normal.zip"):
+        file = p.download(name)
+        p.start(windows_path(file))
+        p.finished()  # no uninstall question, no Options dialog
+        expect(os.path.exists(p.path("dl", name)) and not os.path.exists(file), f"{name} was not kept")
+
+
 PROGRAM_NAMES = {
     "setup_in_capitals": "SETUP.EXE",
     "setup1_shows_options": "setup1.exe",

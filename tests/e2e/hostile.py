@@ -169,8 +169,9 @@ def file_in_use_in_the_temporary_folder(p):
     prepared(p, 0)
     busy = p.path("dl", TEMP, "busy.txt")
     os.makedirs(os.path.dirname(busy))
-    with open(busy, "w") as f:
-        f.write("b")
+    for name in ("busy.txt", "data1.cab", "data2.cab"):  # an earlier installer's files
+        with open(p.path("dl", TEMP, name), "w") as f:
+            f.write("b")
     holder = subprocess.Popen(["wine", p.robot.exe, "hold", windows_path(busy), "20000"], stdin=subprocess.DEVNULL,
                               stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
     try:
@@ -186,6 +187,8 @@ def file_in_use_in_the_temporary_folder(p):
         holder.wait()
     expect(os.path.exists(p.path("dl", "tool.zip")), "the download was not kept")
     expect(log_of(p.path("util", "pkunzip.exe")) is None, "the archive was unpacked")
+    expect(all(os.path.exists(p.path("dl", TEMP, name)) for name in ("data1.cab", "data2.cab")),
+           "the earlier installer's files were deleted")
 
 
 def archive_that_brings_its_own_explorer(p):
@@ -233,6 +236,11 @@ def archives_that_are_refused(p):
     """pkunzip would write what these archives name, or cannot read them: each is refused by name
     and reason before anything is moved or unpacked, and stays where it is."""
     import zipfile
+
+    def corpus(name):  # the fuzz target's starting archives, made by make_zip_corpus.py
+        with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "fuzz", "corpus",
+                               "zip_directory_fuzz", name), "rb") as f:
+            return f.read()
     prepared(p, 0)
     sound = p.download("sound.zip", {"setup.exe": "recorder"})
     whole = open(sound, "rb").read()
@@ -243,6 +251,10 @@ def archives_that_are_refused(p):
             ("absolute.zip", ["/evil.txt"], f'it names "/evil.txt", {outside}'),
             ("drive.zip", ["C:evil.txt"], f'it names "C:evil.txt", {outside}'),
             ("truncated.zip", truncated, "its directory is damaged or incomplete"),
+            # What Info-ZIP's unzip or Python's zipfile would write, not what the archive seems to hold.
+            ("hidden.zip", corpus("python-hidden-directory.zip"), "its directory is damaged or incomplete"),
+            ("unicode.zip", corpus("python-unicode-path.zip"), f'it names "../evil.bat", {outside}'),
+            ("devices.zip", corpus("python-devices.zip"), f'it names "sub/NUL.txt", {outside}'),
             ("notes.zip", b"These are notes, not an archive.\r\n", "it is not a zip archive")]:
         file = p.path("incoming", name)
         if isinstance(content, list):
