@@ -167,9 +167,10 @@ def file_in_use_in_the_temporary_folder(p):
     """A file there that cannot be deleted ends the hand-off before anything is unpacked, by its
     name; the download is kept."""
     prepared(p, 0)
-    busy = p.path("dl", TEMP, "busy.txt")
+    busy = p.path("dl", TEMP, "setup.exe")  # an earlier installer, among its files
     os.makedirs(os.path.dirname(busy))
-    for name in ("busy.txt", "data1.cab", "data2.cab"):  # an earlier installer's files
+    earlier = ("data1.cab", "data2.cab", "layout.bin", "readme.txt")
+    for name in ("setup.exe",) + earlier:
         with open(p.path("dl", TEMP, name), "w") as f:
             f.write("b")
     holder = subprocess.Popen(["wine", p.robot.exe, "hold", windows_path(busy), "20000"], stdin=subprocess.DEVNULL,
@@ -187,7 +188,7 @@ def file_in_use_in_the_temporary_folder(p):
         holder.wait()
     expect(os.path.exists(p.path("dl", "tool.zip")), "the download was not kept")
     expect(log_of(p.path("util", "pkunzip.exe")) is None, "the archive was unpacked")
-    expect(all(os.path.exists(p.path("dl", TEMP, name)) for name in ("data1.cab", "data2.cab")),
+    expect(all(os.path.exists(p.path("dl", TEMP, name)) for name in earlier),
            "the earlier installer's files were deleted")
 
 
