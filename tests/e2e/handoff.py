@@ -298,19 +298,6 @@ def brisk_install_in_the_temporary_folder(p):
     expect(wait_for_log(os.path.join(temp, "setup.exe")) is not None, "the archive was not installed again")
 
 
-def brisk_install_on_a_name_with_a_comma(p):
-    """A kept tool,v2.zip is installed by the Explorer verb under its whole name."""
-    prepared(p, 1)
-    os.makedirs(p.path("dl"))
-    kept = p.path("dl", "tool,v2.zip")
-    shutil.move(p.download("tool,v2.zip", {"setup.exe": "recorder"}), kept)
-    p.start("/run," + windows_path(kept))
-    setup = wait_for_log(p.path("dl", TEMP, "setup.exe"))
-    p.finished()
-    expect(setup is not None, "the archive's setup.exe did not run")
-    expect(os.path.exists(p.path("dl", TEMP, "tool,v2.zip")), "the archive is not in the temporary folder")
-
-
 def brisk_install_through_another_drive_letter(p):
     """Drive Y: is the download folder, as SUBST or a mapped drive makes it: the archive that
     stays in ~Briskdl, named through Y:, is the one being installed and is not deleted."""
