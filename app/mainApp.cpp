@@ -56,8 +56,13 @@ int mainApp::Run() {
 
     if (line.lookup(appTexts::uninstallWord)) {
         if (MsgBox("Uninstall " + product + "?", MB_YESNO | MB_ICONQUESTION, product, nullptr) == IDYES) {
-            RemoveRegistration();
-            MsgBox(product + " has been uninstalled.", MB_ICONINFORMATION, product, nullptr);
+            str left = RemoveRegistration();
+            if (left.length())
+                MsgBox(product + " could not be uninstalled completely:\n\n" + left +
+                           "\n\nRunning the uninstallation again as an administrator may remove the rest.",
+                       MB_ICONEXCLAMATION, product, nullptr);
+            else
+                MsgBox(product + " has been uninstalled.", MB_ICONINFORMATION, product, nullptr);
         }
         return 1;
     }

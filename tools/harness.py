@@ -17,7 +17,7 @@ import time
 
 os.environ.setdefault("WINEARCH", "win32")
 os.environ.setdefault("WINEDEBUG", "-all")
-os.environ.setdefault("WINEDLLOVERRIDES", "mscoree,mshtml=")
+os.environ.setdefault("WINEDLLOVERRIDES", "mscoree,mshtml=;winemenubuilder.exe=d")
 
 PRODUCT = "Brisk Download"
 OPTIONS = "Brisk Download Options"
@@ -207,6 +207,14 @@ def hidden_and_read_only(path):
     os.chmod(path, 0o444)
 
 
+def later(first, name):
+    """The last paragraph of a stop: what to mend, then Brisk Install on the kept file."""
+    return f"{first}, in Explorer, right click on {name} and select Brisk Install."
+
+
+CHECK_SCANNER = "Check the Anti-virus scanner under Options, then"
+
+
 def explorer_stand_in(p):
     """A recorder named explorer.exe beside the program: a command line without a path finds it
     there before the system's own."""
@@ -242,7 +250,8 @@ def not_moved_and_kept(p, folder_text):
     file = p.download("tool.exe")
     p.start(windows_path(file))
     told = p.robot.box(PRODUCT, IDOK)
-    expect(told == f"tool.exe could not be moved to {folder_text}.", f"message: {told!r}")
+    expect(told == f"tool.exe could not be moved to {folder_text}; it is in {windows_path(p.path('incoming'))}.\n\n"
+           "Check the Download folder under Options, or move tool.exe to a folder of your own.", f"message: {told!r}")
     p.finished()
     expect(os.path.exists(file), "the downloaded file is lost")
 
@@ -277,6 +286,11 @@ def reg_add(key, values, replace=False):
     for name, data in values.items():
         subprocess.run(["wine", "reg", "add", key, "/v", name, "/d", data, "/f"], stdin=subprocess.DEVNULL,
                        capture_output=True, check=True)
+
+
+def programs_folder():
+    """The shell's Programs folder of the Start menu, per user, as the prefix's registry names it."""
+    return reg_query("HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", "Programs")
 
 
 def forget_uninstall_entry():

@@ -53,7 +53,7 @@ def three_commas(p):
 def lone_prefix(p):
     p.start("/")  # a lone prefix is a file argument: the hand-off, not the Options dialog
     told = p.robot.box(PRODUCT, IDOK)  # which names the root of the current drive
-    expect(told == "/ is a folder, not a downloaded file, so nothing was moved or installed.", f"message: {told}")
+    expect(told == "/ is a folder, not a downloaded file, so / was not installed. Nothing was moved.", f"message: {told}")
     p.finished()
 
 
