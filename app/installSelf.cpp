@@ -55,7 +55,7 @@ str mainApp::askFolder() {
         str others;
         if (!IsFullPath(folder))
             problem = "Please enter a full folder path, such as C:\\Program Files\\Brisk Download.";
-        else if (IsDriveRoot(folder) || IsDriveRoot(LongFullPath(folder)))
+        else if (NamesDriveRoot(folder))
             problem = "Please enter a folder below the root of the drive, such as C:\\Program Files\\Brisk "
                       "Download.";
         else if ((others = othersFiles(folder, source)).length())

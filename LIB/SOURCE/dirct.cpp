@@ -3,6 +3,7 @@
 
 #include "ownedHandle.h"
 #include "path.h"
+#include "samePath.h"
 
 #include <cstring>
 #include <windows.h>
@@ -61,8 +62,8 @@ dirct::dirct(const char* path, const char* filePattern, const char* dirPattern)
 }
 
 bool DeleteFiles(dirct& listing) {
-    if (!given(listing.path)) // its names would be taken from the root of the current drive
-        return listing.size() == 0;
+    // Its names would be taken from the root of the current drive, or from a root named so.
+    if (!given(listing.path) || NamesDriveRoot(listing.path)) return listing.size() == 0;
     bool all = true;
     for (fbk* e = listing.toFirst(0); e; e = listing.move(1))
         all = DeleteFileA(JoinPath(listing.path, e->name)) && all;
@@ -70,7 +71,7 @@ bool DeleteFiles(dirct& listing) {
 }
 
 void RemoveTree(const char* path) {
-    if (!given(path))
+    if (!given(path) || NamesDriveRoot(path)) // a whole drive is never anybody's tree to remove
         return;
     // A link to a folder (a junction or a symbolic link) goes, never what it points to.
     DWORD attributes = GetFileAttributesA(path);

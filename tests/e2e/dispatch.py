@@ -126,6 +126,20 @@ def options_hand_edited_5_checks_none(p):
     expect(ini == {SECTION: {"After download": "5"}}, f"Cancel keeps the file: {ini}")
 
 
+def commas_in_the_download_name(p):
+    """A name with a comma is one name: never cut short, never read as a switch; and a kept
+    tool,v2.zip is installed by the Explorer verb."""
+    prepared(p, 2)  # kept without a word
+    for name in ("tool,v2.zip", "x,-uninstall.zip", "x,-normal.zip"):
+        file = p.download(name, {"setup.exe": "recorder"})
+        p.start(windows_path(file))
+        p.finished()  # no uninstall question, no Options dialog
+        expect(os.path.exists(p.path("dl", name)) and not os.path.exists(file), f"{name} was not kept")
+    p.start("/run," + windows_path(p.path("dl", "tool,v2.zip")))
+    expect(wait_for_log(p.path("dl", TEMP, "setup.exe")) is not None, "tool,v2.zip was not installed")
+    p.finished()
+
+
 PROGRAM_NAMES = {
     "setup_in_capitals": "SETUP.EXE",
     "setup1_shows_options": "setup1.exe",

@@ -268,13 +268,22 @@ def scanner_that_cannot_start(p):
 
 
 def quotes_are_kept(p):
+    """Quotes around a path that names nothing belong to it; around a file that is there, they
+    only enclose its name."""
     p.options({DOWNLOAD_FOLDER: windows_path(p.path("dl")), AFTER: 1})
     file = p.download("tool.zip", {"setup.exe": "recorder"})
-    p.start(f'"{windows_path(file)}"')  # the quotes belong to the path, which names no file
+    missing = p.path("incoming", "gone.zip")
+    p.start(f'"{windows_path(missing)}"')
     told = p.robot.box(PRODUCT, IDOK)
-    expect(told == f'"{windows_path(file)}" could not be found, so tool.zip was not installed.', f"message: {told!r}")
+    expect(told == f'"{windows_path(missing)}" could not be found, so gone.zip was not installed.', f"message: {told!r}")
     p.finished()
     expect(os.path.exists(file), "the file was touched")
+    p.start(f'"{windows_path(file)}"')
+    question = p.robot.box(ASK, IDNO)
+    expect(question.startswith("tool.zip has finished downloading."), f"question: {question!r}")
+    p.robot.box(PRODUCT, IDOK)
+    p.finished()
+    expect(os.path.exists(p.path("dl", "tool.zip")), "the quoted file was not kept")
 
 
 def failed_move_into_the_temporary_folder_stops(p):
@@ -344,6 +353,30 @@ def brisk_install_in_the_temporary_folder(p):
         expect(ran == f"cmdline={windows_path(setup)}\ncwd={windows_path(folder)}\nflags=0x40\n", f"setup: {ran!r}")
         expect(sorted(where_is(p, "data1.cab") + where_is(p, "tool.zip") + where_is(p, "setup.exe")) == before,
                f"files beside {setup} were deleted or moved")
+
+
+def brisk_install_through_another_drive_letter(p):
+    """Drive Y: is the download folder, as SUBST or a mapped drive makes it: the archive that
+    stays in ~Briskdl, named through Y:, is the one being installed and is not deleted."""
+    prepared(p, 1)
+    temp = p.path("dl", TEMP)
+    os.makedirs(temp)
+    shutil.move(p.download("tool.zip", {"setup.exe": "recorder"}), os.path.join(temp, "tool.zip"))
+    with open(os.path.join(temp, "stale.txt"), "w") as f:
+        f.write("s")
+    drive = os.path.join(os.environ["WINEPREFIX"], "dosdevices", "y:")
+    if os.path.lexists(drive):
+        os.remove(drive)
+    os.symlink(p.path("dl"), drive)
+    try:
+        p.start("/run,Y:\\" + TEMP + "\\tool.zip")
+        setup = wait_for_log(os.path.join(temp, "setup.exe"))
+        p.finished()
+    finally:
+        os.remove(drive)
+    expect(setup is not None, "the archive's setup.exe did not run")
+    expect(os.path.exists(os.path.join(temp, "tool.zip")), "the archive being installed was deleted")
+    expect(not os.path.exists(os.path.join(temp, "stale.txt")), "an old file stayed")
 
 
 if __name__ == "__main__":

@@ -211,10 +211,12 @@ def file_in_use_in_the_temporary_folder(p):
     """A file there that cannot be deleted ends the hand-off before anything is unpacked, by its
     name; the download is kept."""
     prepared(p, 0)
-    busy = p.path("dl", TEMP, "busy.txt")
+    busy = p.path("dl", TEMP, "setup.exe")  # an earlier installer, among its files
     os.makedirs(os.path.dirname(busy))
-    with open(busy, "w") as f:
-        f.write("b")
+    earlier = ("data1.cab", "data2.cab", "layout.bin", "readme.txt")
+    for name in ("setup.exe",) + earlier:
+        with open(p.path("dl", TEMP, name), "w") as f:
+            f.write("b")
     holder = subprocess.Popen(["wine", p.robot.exe, "hold", windows_path(busy), "20000"], stdin=subprocess.DEVNULL,
                               stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
     try:
@@ -231,6 +233,8 @@ def file_in_use_in_the_temporary_folder(p):
         holder.wait()
     expect(os.path.exists(p.path("dl", "tool.zip")), "the download was not kept")
     expect(log_of(p.path("util", "pkunzip.exe")) is None, "the archive was unpacked")
+    expect(all(os.path.exists(p.path("dl", TEMP, name)) for name in earlier),
+           "the earlier installer's files were deleted")
 
 
 def archive_that_brings_its_own_explorer(p):
@@ -298,6 +302,11 @@ def archives_that_are_refused(p):
     """pkunzip would write what these archives name, or cannot read them: each is refused by name
     and reason before anything is unpacked, and kept in the download folder."""
     import zipfile
+
+    def corpus(name):  # the fuzz target's starting archives, made by make_zip_corpus.py
+        with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "fuzz", "corpus",
+                               "zip_directory_fuzz", name), "rb") as f:
+            return f.read()
     prepared(p, 0)
     sound = p.download("sound.zip", {"setup.exe": "recorder"})
     whole = open(sound, "rb").read()
@@ -308,6 +317,10 @@ def archives_that_are_refused(p):
             ("absolute.zip", ["/evil.txt"], f'absolute.zip names "/evil.txt", {outside}'),
             ("drive.zip", ["C:evil.txt"], f'drive.zip names "C:evil.txt", {outside}'),
             ("truncated.zip", truncated, "The directory of truncated.zip is damaged or incomplete"),
+            # What Info-ZIP's unzip or Python's zipfile would write, not what the archive seems to hold.
+            ("hidden.zip", corpus("python-hidden-directory.zip"), "The directory of hidden.zip is damaged or incomplete"),
+            ("unicode.zip", corpus("python-unicode-path.zip"), f'unicode.zip names "../evil.bat", {outside}'),
+            ("devices.zip", corpus("python-devices.zip"), f'devices.zip names "sub/NUL.txt", {outside}'),
             ("notes.zip", b"These are notes, not an archive.\r\n", "notes.zip is not a zip archive")]:
         file = p.path("incoming", name)
         if isinstance(content, list):
