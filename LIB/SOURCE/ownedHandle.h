@@ -1,5 +1,6 @@
 // ownedHandle: a Windows handle released when its owner goes, on every way out, exceptions
-// included; findHandle (FindClose) and keyHandle (RegCloseKey).
+// included; findHandle (FindClose), keyHandle (RegCloseKey) and kernelHandle (CloseHandle: files,
+// processes, threads).
 #pragma once
 
 #include <windows.h>
@@ -35,6 +36,10 @@ struct findReleaser {
 struct keyReleaser {
     void operator()(HKEY h) const { RegCloseKey(h); }
 };
+struct kernelReleaser {
+    void operator()(HANDLE h) const { CloseHandle(h); }
+};
 
 using findHandle = ownedHandle<HANDLE, findReleaser>;
 using keyHandle = ownedHandle<HKEY, keyReleaser>;
+using kernelHandle = ownedHandle<HANDLE, kernelReleaser>;
