@@ -3,6 +3,7 @@
 
 #include "appTexts.h"
 #include "commandText.h"
+#include "ownedHandle.h"
 
 namespace {
 const char keptPrefix[] = "Previous helper ";
@@ -24,12 +25,14 @@ bool holdsValues(HKEY key, bool keptOnly) {
 
 // Deletes the key unless it holds values (of kept helpers, with keptOnly). Returns whether it is gone.
 bool deleteUnlessHolding(HKEY root, const char* path, bool keptOnly) {
-    HKEY key;
-    LONG code = RegOpenKeyExA(root, path, 0, KEY_READ, &key);
-    if (code == ERROR_FILE_NOT_FOUND) return true;
-    if (code != ERROR_SUCCESS) return false;
-    bool holds = holdsValues(key, keptOnly);
-    RegCloseKey(key);
+    bool holds;
+    {
+        keyHandle key;
+        LONG code = RegOpenKeyExA(root, path, 0, KEY_READ, key.receive());
+        if (code == ERROR_FILE_NOT_FOUND) return true;
+        if (code != ERROR_SUCCESS) return false;
+        holds = holdsValues(key, keptOnly);
+    } // closed before the key is deleted
     return !holds && RegDeleteKeyA(root, path) == ERROR_SUCCESS;
 }
 } // namespace

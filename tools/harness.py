@@ -10,6 +10,7 @@ BUILD/e2e. The tour of make run (tour.py) drives the program through the same ha
 import argparse
 import configparser
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -73,8 +74,8 @@ class Program:
         self.bin_dir = bin_dir
         self.process = None
 
-    def start(self, command_line, env=None, cwd=None):
-        self.process = robot_start(self.robot, "run", windows_path(self.exe), command_line, env, cwd)
+    def start(self, command_line, env=None, cwd=None, stderr=None):
+        self.process = robot_start(self.robot, "run", windows_path(self.exe), command_line, env, cwd, stderr)
 
     def finished(self, timeout=30):
         """The program ended by itself with status 0."""
@@ -123,14 +124,34 @@ class Program:
         return read_ini(os.path.join(self.folder, "Briskdl.ini"))
 
 
-def robot_start(robot, verb, program, command_line, env=None, cwd=None):
+def robot_start(robot, verb, program, command_line, env=None, cwd=None, stderr=None):
     """The robot starting a program (verb run: PROGRAM with command_line; runline: command_line
     alone, as Windows starts a registered command) in the background, from the folder cwd (the
-    current one when None); returns the process."""
+    current one when None); returns the process. Wine's messages of the robot, the program and
+    what it starts go to the open file stderr (none when None)."""
     hex_line = command_line.encode("latin-1").hex()
     return subprocess.Popen(["wine", robot.exe, verb] + ([program] if program else []) + [hex_line],
-                            stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                            stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                            stderr=stderr if stderr is not None else subprocess.DEVNULL,
                             env={**os.environ, **(env or {})}, cwd=cwd)
+
+
+PROCESS_TRACE = {"WINEDEBUG": "+process"}
+
+
+def created_processes(trace_path):
+    """The processes that Wine's process trace (a start with env=PROCESS_TRACE and stderr to the
+    file) shows created, as (program file, command line) pairs, in order."""
+    created = []
+    pattern = re.compile(r'NtCreateUserProcess L".*?" image L"(.*?)" cmdline L"(.*)" parent')
+    with open(trace_path, encoding="latin-1") as f:
+        for line in f:
+            found = pattern.search(line)
+            if found:
+                image, command = (re.sub(r"\\(.)", lambda m: {"n": "\n", "r": "\r", "t": "\t"}.get(m[1], m[1]),
+                                         text) for text in found.groups())
+                created.append((image, command))
+    return created
 
 
 def program_ended(process, robot, timeout=30):

@@ -1,6 +1,7 @@
 // dirct: folder listings through FindFirstFileA, and the tree walks built on them.
 #include "dirct.h"
 
+#include "ownedHandle.h"
 #include "path.h"
 #include "samePath.h"
 
@@ -25,9 +26,8 @@ bool taken(const WIN32_FIND_DATAA& found, DWORD filter) {
 
 void listInto(set<fbk>& entries, const char* pattern, DWORD filter) {
     WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(pattern, &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return;
+    findHandle search(FindFirstFileA(pattern, &found));
+    if (!search.valid()) return;
     do {
         fbk e = {};
         if (!taken(found, filter) || !e.setFoundName(found.cFileName, found.cAlternateFileName))
@@ -42,7 +42,6 @@ void listInto(set<fbk>& entries, const char* pattern, DWORD filter) {
         e.size = found.nFileSizeLow;
         entries.add(new fbk(e));
     } while (FindNextFileA(search, &found));
-    FindClose(search);
 }
 
 // An empty folder or pattern is not given. A folder of "" would make the search "\*.*", the root

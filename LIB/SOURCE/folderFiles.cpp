@@ -1,6 +1,7 @@
 // DeleteFolderFiles through FindFirstFileA and files held open and marked for deletion until all are.
 #include "folderFiles.h"
 
+#include "ownedHandle.h"
 #include "path.h"
 #include "samePath.h"
 
@@ -81,8 +82,8 @@ str DeleteFolderFiles(const char* folder, const char* keep) {
     // "" would be searched as "\*", the root of the current drive; no root is ever emptied.
     if (given.length() == 0 || NamesDriveRoot(given)) return given;
     WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(JoinPath(given, "*"), &found);
-    if (search == INVALID_HANDLE_VALUE) return GetLastError() == ERROR_FILE_NOT_FOUND ? str() : given;
+    findHandle search(FindFirstFileA(JoinPath(given, "*"), &found));
+    if (!search.valid()) return GetLastError() == ERROR_FILE_NOT_FOUND ? str() : given;
     std::vector<std::unique_ptr<doomedFile>> doomed;
     str stuck;
     do {
@@ -96,7 +97,6 @@ str DeleteFolderFiles(const char* folder, const char* keep) {
     } while (stuck.isNull() && FindNextFileA(search, &found));
     if (stuck.isNull() && GetLastError() != ERROR_NO_MORE_FILES)
         stuck = given; // the listing broke off: what is left of it may not go
-    FindClose(search);
     if (!stuck.isNull())
         for (auto& file : doomed)
             file->unmark();

@@ -1,6 +1,7 @@
 // Path identity: GetFileInformationByHandle where both exist, else GetFullPathNameA and GetLongPathNameA.
 #include "samePath.h"
 
+#include "ownedHandle.h"
 #include "path.h"
 
 #include <windows.h>
@@ -45,14 +46,13 @@ bool identityOf(const char* path, identity& id) {
     if (!path || !*path) return false;
     // No access asked and everything shared: a file in use or a folder opens too, and nobody's
     // open is disturbed. A link is followed to what it names.
-    HANDLE h = CreateFileA(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                           OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return false;
+    kernelHandle h(CreateFileA(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                               OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!h.valid()) return false;
     BY_HANDLE_FILE_INFORMATION info;
     bool known = GetFileInformationByHandle(h, &info) != 0;
     str resolved(2 * pathBuffer, '\0');
     DWORD n = GetFinalPathNameByHandleA(h, resolved, 2 * pathBuffer, FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
-    CloseHandle(h);
     if (!known) return false;
     id.volume = info.dwVolumeSerialNumber;
     id.indexHigh = info.nFileIndexHigh;

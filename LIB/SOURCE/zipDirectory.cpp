@@ -90,6 +90,8 @@ public:
         if (f)
             fclose(f);
     }
+    fileSource(const fileSource&) = delete;
+    fileSource& operator=(const fileSource&) = delete;
     bool opened() const { return f != nullptr; }
     uint64_t size() override { return n; }
     bool read(uint64_t offset, void* out, uint32_t count) override {

@@ -78,14 +78,27 @@ def options_defaults_cancel_writes_nothing(p):
 
 
 def options_ok_writes_only_changed(p):
+    """Two options changed, the scanner in quotes as a user types a path with a blank: both reach
+    the file, and the scanner is shown again with its quotes."""
+    scanner = '"C:\\anti virus\\scan.exe"'
     p.start("")
     r = p.robot
     expect(r.shown(OPTIONS), "the Options dialog did not appear")
     r("settext", OPTIONS, 80, "D:\\my downloads")
+    r("settext", OPTIONS, 82, scanner)
+    expect(r("text", OPTIONS, 82) == scanner, "the robot did not type the quotes")
     r("click", OPTIONS, IDOK)
     p.finished()
     ini = p.ini()
-    expect(ini == {SECTION: {"Download folder": "D:\\my downloads"}}, f"Briskdl.ini holds {ini}")
+    expect(ini == {SECTION: {"Download folder": "D:\\my downloads", SCANNER: f'"{scanner}"'}},
+           f"Briskdl.ini holds {ini}")
+    p.start("/normal")
+    expect(r.shown(OPTIONS), "the Options dialog did not appear again")
+    shown = r("text", OPTIONS, 82)
+    expect(shown == scanner, f"the scanner is shown as {shown!r}")
+    r("click", OPTIONS, IDOK)
+    p.finished()
+    expect(p.ini() == ini, f"an unchanged OK rewrote Briskdl.ini: {p.ini()}")
 
 
 def options_second_radio_stores_2(p):

@@ -146,6 +146,8 @@ def download_folder_is_a_file(p):
 
 
 def nearly_full_drive(p):
+    """The download folder is on a drive with room for neither the temporary folder's copy nor a
+    kept one: the user is told where the file still is, and it is there whole."""
     mount = p.path("small drive")
     os.makedirs(mount)
     done = subprocess.run(["mount", "-t", "tmpfs", "-o", "size=64k", "tmpfs", mount], capture_output=True)
@@ -162,14 +164,18 @@ def nearly_full_drive(p):
             except OSError:
                 pass
         file = p.download("tool.zip", {"setup.exe": "recorder", "big.txt": "y" * 200000})
+        size = os.path.getsize(file)
         p.start(windows_path(file))
         boxes = []
         while p.robot.shown(PRODUCT, 5000):
             boxes.append(p.robot.box(PRODUCT, IDOK))
         p.finished()
-        print("told:", [b[:100] for b in boxes])
-        expect(boxes, "a full drive was not reported")
-        expect(where_is(p, "tool.zip"), "the downloaded file is lost")
+        temp = windows_path(os.path.join(mount, TEMP))
+        expect(boxes == [f"tool.zip could not be moved to {temp}, so tool.zip was not installed.\n\ntool.zip could "
+                         f"not be moved to {windows_path(mount)}; it is in {windows_path(p.path('incoming'))}.\n\n"
+                         "Check the Download folder under Options, then, in Explorer, right click on tool.zip and "
+                         "select Brisk Install."], f"told: {boxes}")
+        expect(os.path.exists(file) and os.path.getsize(file) == size, "the downloaded file is lost or cut")
     finally:
         subprocess.run(["umount", mount], capture_output=True)
 
@@ -236,10 +242,16 @@ def archive_that_brings_its_own_explorer(p):
     with the system's Explorer, never with the program that the archive put there."""
     prepared(p, 0)
     file = p.download("tool.zip", {"explorer.exe": "recorder", "readme.txt": "r"})
-    p.start(windows_path(file))
-    told = p.robot.box(PRODUCT, IDOK)
-    expect(told.startswith("There doesn't appear to be an install program in the zip file"), f"message 5: {told!r}")
-    p.finished()
+    trace = p.path("processes.log")
+    with open(trace, "w") as log:
+        p.start(windows_path(file), env=PROCESS_TRACE, stderr=log)
+        told = p.robot.box(PRODUCT, IDOK)
+        expect(told.startswith("There doesn't appear to be an install program in the zip file"), f"message 5: {told!r}")
+        p.finished()
+    explorers = [c for c in created_processes(trace) if c[0].lower().endswith("\\explorer.exe") and "/desktop" not in c[1]]
+    system = ("c:\\windows\\explorer.exe", "c:\\windows\\system32\\explorer.exe")
+    expect(len(explorers) == 1 and explorers[0][0].lower() in system, f"Explorer started: {explorers}")
+    expect(explorers[0][1].endswith(" " + windows_path(p.path("dl", TEMP))), f"Explorer opened: {explorers[0][1]!r}")
     expect(wait_for_log(p.path("dl", TEMP, "explorer.exe"), 3) is None, "the archive's explorer.exe was started")
 
 

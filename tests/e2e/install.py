@@ -56,7 +56,8 @@ def install_with_defaults_then_uninstall(p):
     ini = configparser.ConfigParser(interpolation=None)
     ini.optionxform = str
     ini.read(os.path.join(folder, "Briskdl.ini"), encoding="latin-1")
-    expect(dict(ini[SECTION]) == {"Download folder": "C:\\my downloads", "Anti-virus scanner": '"C:\\AV\\NAVW32.EXE"'},
+    # The quoted scanner inside one more pair of quotes, which the profile reading takes away.
+    expect(dict(ini[SECTION]) == {"Download folder": "C:\\my downloads", "Anti-virus scanner": '""C:\\AV\\NAVW32.EXE""'},
            f"the options in the install folder: {dict(ini[SECTION])}")
     expect(not os.path.exists(p.path("Briskdl.ini")), "the options were saved beside setup.exe")
     link = unix_path(programs_folder() + "\\Brisk Download.lnk")

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 namespace {
@@ -18,16 +19,19 @@ protected:
     genApp* app = &testApp();
 };
 
-TEST_F(App, StartUpData) {
-    EXPECT_STREQ(app->commandLine, "a,-b");
-    EXPECT_STREQ(app->Name, "Test App");
-    EXPECT_EQ(app->prefs, nullptr);
-    EXPECT_EQ(app->showCommand, SW_SHOW);
-    EXPECT_EQ(app->Status, 0);
-    EXPECT_EQ(app->anyPosition, 1);
-    EXPECT_TRUE(app->BWCCEnabled);
+// The application keeps its own copy of the command line, which the caller's text need not
+// outlive, and its construction registers the custom-control classes.
+TEST(StartUp, OwnCommandLineAndRegisteredControls) {
     WNDCLASSA wc;
-    EXPECT_TRUE(GetClassInfoA(GetModuleHandleA("bwcc32.dll"), "BorDlg", &wc)); // registered by construction
+    if (GetClassInfoA(GetModuleHandleA("bwcc32.dll"), "BorDlg", &wc))
+        GTEST_SKIP() << "an earlier case of this process registered the classes";
+    char line[] = "C:\\dl\\tool.zip,-run";
+    genApp app("Start Test", GetModuleHandleA(nullptr), nullptr, line, SW_SHOW);
+    memset(line, 'x', sizeof line - 1);
+    EXPECT_STREQ(app.commandLine, "C:\\dl\\tool.zip,-run");
+    EXPECT_EQ(app.prefs, nullptr);
+    EXPECT_TRUE(app.BWCCEnabled);
+    EXPECT_TRUE(GetClassInfoA(GetModuleHandleA("bwcc32.dll"), "BorDlg", &wc));
 }
 
 TEST_F(App, PathServices) {
@@ -66,10 +70,13 @@ TEST_F(App, MsgBoxReturnsTheButton) {
     EXPECT_EQ(watcher.text(), "Install it now?");
 }
 
+// The version verifies itself without a box (one would wait here for an answer); a foreign one
+// gets both boxes, which name the required and the installed version.
 TEST(Version, VerifyNamesBothVersions) {
-    EXPECT_EQ(KVGetVersion(), 0x138);
-    EXPECT_TRUE(KVVerifyVersion(0x138));
-    EXPECT_STREQ(KVpgmCompileTime(), "May 24 1996, 11:24:26");
+    EXPECT_TRUE(KVVerifyVersion(KVGetVersion()));
+    str stamp = KVpgmCompileTime();
+    stamp[0] = 'X';
+    EXPECT_STRNE(KVpgmCompileTime(), stamp); // a copy each time
 
     std::string first, second;
     {
@@ -87,19 +94,13 @@ TEST(Version, VerifyNamesBothVersions) {
                       "Please reinstall this application and try again.");
 }
 
-// The stopwatch on the real tick count, against the performance counter.
-TEST(Stopwatch, PauseWaitsAndElapsedCounts) {
-    kron watch;
-    watch.start();
-    LARGE_INTEGER frequency, before, after;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&before);
-    kron::pause(0.05);
-    QueryPerformanceCounter(&after);
-    double waited = (double)(after.QuadPart - before.QuadPart) / (double)frequency.QuadPart;
-    EXPECT_GE(waited, 0.03); // within the tick count's granularity
-    EXPECT_GE(watch.elapsed(), 0.05);
-    EXPECT_LT(watch.elapsed(), 10.0);
+// The stopwatch reads the system's tick count: what it reads lies between two reads of
+// GetTickCount around it, however fast or slow the machine.
+TEST(Stopwatch, ReadsTheSystemTickCount) {
+    DWORD before = GetTickCount();
+    unsigned read = kron::ticks();
+    DWORD after = GetTickCount();
+    EXPECT_LE(read - before, after - before);
 }
 
 TEST(AssertBox, RealPromptContinuesOnYes) {

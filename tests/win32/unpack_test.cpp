@@ -10,6 +10,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -24,6 +25,7 @@ class Unpack : public ::testing::Test {
 protected:
     mainApp* app = nullptr;
     std::string temp, target;
+    std::vector<std::string> placed; // the folders given a copy of the extractor
     void SetUp() override {
         app = new mainApp("Brisk Download", GetModuleHandleA(nullptr), nullptr, "", SW_SHOW);
         temp = casePath("kvunpack_");
@@ -33,6 +35,10 @@ protected:
             << std::string("PK\x05\x06", 4) << std::string(18, '\0'); // empty
     }
     void TearDown() override {
+        for (const std::string& folder : placed) { // C:\UTIL among them: nothing stays behind
+            DeleteFileA((folder + "\\pkunzip.exe").c_str());
+            RemoveDirectoryA(folder.c_str());
+        }
         DeleteFileA(target.c_str());
         RemoveDirectoryA(temp.c_str());
         delete app->prefs;
@@ -43,6 +49,7 @@ protected:
         std::string self(app->moduleFileName(nullptr));
         std::string copy = folder + "\\pkunzip.exe";
         CreateDirectoryA(folder.c_str(), nullptr);
+        placed.push_back(folder);
         CopyFileA((self.substr(0, self.rfind('\\')) + "\\pkunzip.exe").c_str(), copy.c_str(), FALSE);
         DeleteFileA((copy + ".log").c_str());
         return copy;
@@ -87,9 +94,8 @@ TEST_F(Unpack, CommandForEachLocation) {
     std::string quotedFolder = temp + "\\un zip";
     for (char& c : quotedFolder)
         c = (char)tolower((unsigned char)c);
-    EXPECT_EQ(unpackWith((temp + "\\un zip").c_str(), blank), "cmdline=\"" + quotedFolder + "\\pkunzip.exe\"" + tail);
-    DeleteFileA(blank.c_str());
-    RemoveDirectoryA((temp + "\\un zip").c_str());
+    EXPECT_EQ(unpackWith((temp + "\\un zip").c_str(), blank),
+              "cmdline=\"" + quotedFolder + "\\pkunzip.exe\"" + tail);
 }
 
 // Each way the unpack can stop before an installer may be looked for.
