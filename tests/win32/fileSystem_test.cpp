@@ -3,6 +3,7 @@
 #include "dirct.h"
 #include "fileSystem.h"
 #include "folderFiles.h"
+#include "handleDownload.h"
 #include "path.h"
 #include "samePath.h"
 
@@ -190,13 +191,40 @@ TEST_F(Folder, SamePathSeesThroughEveryForm) {
     EXPECT_TRUE(SamePath((drive + "\\").c_str(), at("dl").c_str()));
     EXPECT_TRUE(SamePath((drive + "\\~Briskdl\\a long archive name.zip").c_str(),
                          (temp + "\\a long archive name.zip").c_str()));
+    std::string file = temp + "\\a long archive name.zip", hardLink = temp + "\\another name.zip";
+    ASSERT_TRUE(CreateHardLinkA(hardLink.c_str(), file.c_str(), nullptr));
+    EXPECT_TRUE(SamePath(hardLink.c_str(), file.c_str())); // two names of one file
 
-    std::string file = temp + "\\a long archive name.zip";
     ASSERT_NE(GetShortPathNameA(file.c_str(), shortForm, MAX_PATH), 0u);
     EXPECT_STRCASEEQ(LongFullPath(shortForm), file.c_str());
     EXPECT_STRCASEEQ(LongFullPath((std::string(shortForm) + "\\..\\new.txt").c_str()),
                      (temp + "\\new.txt").c_str());
     EXPECT_STREQ(LongFullPath("C:\\"), "C:\\"); // a root keeps its backslash
+
+    // Names the ANSI code page cannot spell, which an ANSI program knows by their short forms
+    // only: their long forms, with '?' for such letters, would name nothing. Those levels stay
+    // short; the others are expanded.
+    std::wstring folder =
+        std::wstring(temp.begin(), temp.end()) + L"\\\u0437\u0430\u0433\u0440\u0443\u0437\u043A\u0438";
+    std::wstring program = folder + L"\\\u0438\u043D\u0441\u0442\u0440\u0443\u043C\u0435\u043D\u0442.exe";
+    ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+    for (const std::wstring& name : {program, folder + L"\\a long archive name.zip"})
+        CloseHandle(CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    auto shortOf = [](const std::wstring& path) { // all of it short, in letters of ASCII
+        WCHAR letters[MAX_PATH];
+        DWORD n = GetShortPathNameW(path.c_str(), letters, MAX_PATH);
+        return std::string(letters, letters + (n < MAX_PATH ? n : 0));
+    };
+    std::string shortFolder = temp + "\\" + std::string(FileOf(shortOf(folder).c_str()));
+    std::string shortProgram = shortOf(program),
+                shortArchive = shortOf(folder + L"\\a long archive name.zip");
+    char spelled[MAX_PATH] = "";
+    GetLongPathNameA(shortProgram.c_str(), spelled, MAX_PATH);
+    ASSERT_NE(strchr(spelled, '?'), nullptr) << "the ANSI code page spells " << spelled;
+    EXPECT_STRCASEEQ(LongFullPath(shortProgram.c_str()),
+                     (shortFolder + "\\" + std::string(FileOf(shortProgram.c_str()))).c_str());
+    EXPECT_STRCASEEQ(FolderOfFile(shortProgram.c_str()), shortFolder.c_str());
+    EXPECT_STRCASEEQ(LongFullPath(shortArchive.c_str()), (shortFolder + "\\a long archive name.zip").c_str());
 }
 
 // Two small drives mounted in the tree (as root): Wine gives both the serial number zero, and
@@ -356,16 +384,19 @@ TEST_F(Folder, EmptyFolderNamesNothing) {
         EXPECT_FALSE(DeleteFiles(listing));
     }
     EXPECT_TRUE(FileExists(sentinel.c_str()));
-    DeleteFileA(sentinel.c_str());
 
-    // A drive's root, in any form, is nobody's folder to empty or remove.
+    // A drive's root, in any form, is nobody's folder to empty or remove; nor is a link to a root
+    // (here C:'s, since Wine resolves no path to a drive made after the process started).
     std::string drive = secondDrive(root);
     ASSERT_FALSE(drive.empty());
     touch("kept.txt");
     ASSERT_EQ(CreateDir(at("kept dir").c_str()), 1);
     touch("kept dir\\inner.txt");
+    std::string link = at("kept dir\\root");
+    ASSERT_TRUE(runUnix("Z:\\bin\\ln -s", {root.substr(0, 3), link}, [&] { return isLink(link); }));
     ASSERT_EQ(ChangeDir((drive + "\\").c_str()), 1);
-    for (std::string path : {drive, drive + "\\", drive + "/", drive + "\\kept dir\\..", std::string(".")}) {
+    for (std::string path : {drive, drive + "\\", drive + "/", drive + "\\kept dir\\..", std::string("."),
+                             "\\\\?\\" + drive + "\\", "\\\\.\\" + drive + "\\", "\\\\?\\" + drive, link}) {
         RemoveTree(path.c_str());
         dirct listing(path.c_str(), "*.*", nullptr);
         EXPECT_GT(listing.size(), 0) << path;
@@ -374,6 +405,8 @@ TEST_F(Folder, EmptyFolderNamesNothing) {
     }
     EXPECT_TRUE(FileExists(at("kept.txt").c_str()));
     EXPECT_TRUE(FileExists(at("kept dir\\inner.txt").c_str()));
+    EXPECT_TRUE(FileExists(sentinel.c_str()));
+    DeleteFileA(sentinel.c_str());
 }
 
 // A link to a folder inside the tree goes (where the platform can remove it) or stays, but what
