@@ -134,6 +134,7 @@ TEST_F(Viewers, OwnHelperInAnyFormIsGivenBack) {
     GetShortPathNameA(own.c_str(), shortForm, MAX_PATH);
     std::string slashes = own;
     std::replace(slashes.begin(), slashes.end(), '\\', '/');
+    std::string noExtension = folder + "\\Brisk Download %1"; // Windows adds the .exe
     app->installedPath = own.c_str();
     WriteRegistry(HKEY_LOCAL_MACHINE, UninstallKey(), KeptHelperName("multipart/x-zip"), REG_SZ,
                   "C:\\Old.exe", 0);
@@ -141,7 +142,7 @@ TEST_F(Viewers, OwnHelperInAnyFormIsGivenBack) {
         const char* type;
         std::string before, since, after; // before the installation, set since, given back
     } rows[] = {
-        {types[0], "C:\\One.exe", "\"" + own + "\" %1", "C:\\One.exe"},
+        {types[0], "C:\\One.exe", noExtension, "C:\\One.exe"},
         {types[1], "\"C:\\Two\\two.exe\" %1", slashes, "\"C:\\Two\\two.exe\" %1"},
         {types[2], "C:\\Three.exe", shortForm, "C:\\Three.exe"},
         {types[3], "C:\\Four.exe", "C:\\Later.exe", "C:\\Later.exe"},    // another program's since: it stays
