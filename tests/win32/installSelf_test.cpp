@@ -46,6 +46,7 @@ TEST(Install, WhatCouldNotBeDoneIsNamed) {
     RegDeleteTreeA(HKEY_LOCAL_MACHINE, UninstallKey());
     RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Netscape");
     WriteRegistry(HKEY_CURRENT_USER, viewers, "application/zip", REG_SZ, "C:\\Other.exe", 0);
+    WriteRegistry(HKEY_CURRENT_USER, viewers, "application/octet-stream", REG_SZ, "C:\\Octet.exe", 0);
     // An older installation of the program kept this helper machine-wide.
     WriteRegistry(HKEY_CURRENT_USER, viewers, "multipart/x-zip", REG_SZ, own.c_str(), 0);
     WriteRegistry(HKEY_LOCAL_MACHINE, UninstallKey(), KeptHelperName("multipart/x-zip"), REG_SZ,
@@ -97,15 +98,25 @@ TEST(Install, WhatCouldNotBeDoneIsNamed) {
     EXPECT_EQ(valueOf(HKEY_CURRENT_USER, viewers, "application/x-zip-compressed"), own);
     EXPECT_EQ(valueOf(HKEY_LOCAL_MACHINE, UninstallKey(), "DisplayName"), "Brisk Download 96.6.20");
 
-    // A helper whose give-back fails keeps its kept value, and with it the entry that holds it.
-    app.failing = {"multipart/x-zip"};
+    // A helper whose give-back fails keeps its kept value, and the entry stays for the
+    // uninstallation to be run again; one given back from the entry goes from there.
+    app.failing = {"application/octet-stream", "application/msdos-windows"};
     EXPECT_EQ(
         std::string(app.RemoveRegistration()),
-        "Netscape Navigator may still hand downloaded files of the types multipart/x-zip to Brisk Download: "
-        "their earlier helpers could not be given back.\n"
-        "Brisk Download is still listed in Add/Remove Programs.");
-    EXPECT_EQ(valueOf(HKEY_LOCAL_MACHINE, UninstallKey(), KeptHelperName("multipart/x-zip")), "C:\\Zip.exe");
+        "Netscape Navigator may still hand downloaded files of the types application/octet-stream to Brisk "
+        "Download: their earlier helpers could not be given back.\n"
+        "Netscape Navigator may still hand downloaded files of the types application/msdos-windows to Brisk "
+        "Download: they could not be taken from it.");
+    EXPECT_EQ(valueOf(HKEY_CURRENT_USER, KeptHelpersKey(), KeptHelperName("application/octet-stream")),
+              "C:\\Octet.exe");
+    EXPECT_EQ(valueOf(HKEY_LOCAL_MACHINE, UninstallKey(), "DisplayName"), "Brisk Download 96.6.20");
+    EXPECT_EQ(valueOf(HKEY_CURRENT_USER, viewers, "multipart/x-zip"), "C:\\Zip.exe");
+    EXPECT_EQ(valueOf(HKEY_LOCAL_MACHINE, UninstallKey(), KeptHelperName("multipart/x-zip")), "<missing>");
     EXPECT_EQ(valueOf(HKEY_CURRENT_USER, viewers, "application/x-zip-compressed"), "");
+    app.failing = {};
+    EXPECT_EQ(std::string(app.RemoveRegistration()), "");
+    EXPECT_EQ(valueOf(HKEY_CURRENT_USER, viewers, "application/octet-stream"), "C:\\Octet.exe");
+    EXPECT_EQ(valueOf(HKEY_LOCAL_MACHINE, UninstallKey(), "DisplayName"), "<missing>");
 
     RegDeleteTreeA(HKEY_LOCAL_MACHINE, UninstallKey());
     RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Netscape");
