@@ -25,8 +25,10 @@ public:
     int HandleDownload(str file);
     int InstallSelf();
     // Takes the program's registrations away. Returns what is left, one line each ("" when
-    // nothing is).
-    str RemoveRegistration();
+    // nothing is). *othersKept, when given, receives the types whose helpers an older
+    // installation kept in the uninstall entry and this user's uninstallation did not give back
+    // ("" when none): the entry stays for them.
+    str RemoveRegistration(str* othersKept = nullptr);
 
     // Adds (install) or removes the Explorer verb "Brisk Install" for .exe and .zip files, under
     // each extension's file class, or under the extension key when it has none; removal also
@@ -38,8 +40,9 @@ public:
     // saved here) and keeping another program's helper for this user; or gives each type that
     // this program still serves back its kept helper, or an empty one. A table that cannot be
     // read is not written over. Returns the types that could not be registered or given back,
-    // separated by ", " ("" when none).
-    str RegisterViewers(bool install);
+    // separated by ", " ("" when none); at uninstallation, those of them whose kept helper could
+    // not be given back go into *notGivenBack instead, when it is given.
+    str RegisterViewers(bool install, str* notGivenBack = nullptr);
 
     // Writes a REG_SZ value, creating its key; returns whether it was written. Every registry write
     // of the installation goes through here, so that a test can make one fail.

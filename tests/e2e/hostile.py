@@ -375,8 +375,12 @@ def batch_scanner_and_hostile_names(p):
 
 def uninstall_with_registrations_partly_present(p):
     """Without an installation, with a stale verb of the program under a class that .zip no longer
-    names, and then with an uninstall entry that cannot be deleted, which is said."""
+    names and a helper that an older installation kept machine-wide for a type this user's browser
+    never handed to the program, which stays with the entry; then with an uninstall entry that
+    cannot be deleted, which is said."""
     forget_uninstall_entry()
+    others = {"Previous helper multipart/x-zip": "C:\\A\\a.exe"}
+    reg_add(UNINSTALL_KEY, others)
     viewers = VIEWERS
     subprocess.run(["wine", "reg", "add", viewers, "/v", "application/x-zip-compressed", "/d", "x", "/f"],
                    stdin=subprocess.DEVNULL, capture_output=True)
@@ -389,8 +393,13 @@ def uninstall_with_registrations_partly_present(p):
         reg_add(key, {"": command})
     p.start("/uninstall")
     expect(p.robot.box(PRODUCT, IDYES) == "Uninstall Brisk Download?", "uninstall question")
-    expect(p.robot.box(PRODUCT, IDOK) == "Brisk Download has been uninstalled.", "uninstalled message")
+    told = p.robot.box(PRODUCT, IDOK)
+    expect(told == "Brisk Download has been uninstalled.\n\nIt stays listed in Add/Remove Programs, where an older "
+           "installation kept the earlier helpers of the types multipart/x-zip for Netscape Navigator: the "
+           "uninstallation by the user whose browser hands those types to Brisk Download gives them back.",
+           f"uninstalled message: {told!r}")
     p.finished()
+    expect(reg_values(UNINSTALL_KEY) == others, f"the entry: {reg_values(UNINSTALL_KEY)}")
     expect(reg_query(viewers, "TYPE9") == "other/type", "another program's entry was removed")
     # Without an installation only the running copy is this program: another program's helper stays.
     expect(reg_query(viewers, "application/x-zip-compressed") == "x", "another program's helper was cleared")
@@ -399,6 +408,8 @@ def uninstall_with_registrations_partly_present(p):
     subprocess.run(["wine", "reg", "delete", viewers, "/v", "TYPE9", "/f"], stdin=subprocess.DEVNULL,
                    capture_output=True)
 
+    subprocess.run(["wine", "reg", "delete", UNINSTALL_KEY, "/v", "Previous helper multipart/x-zip", "/f"],
+                   stdin=subprocess.DEVNULL, capture_output=True)
     reg_add(UNINSTALL_KEY + "\\kept by another tool", {"x": "y"})
     p.start("/uninstall")
     p.robot.box(PRODUCT, IDYES)
