@@ -113,18 +113,28 @@ mainApp::scanResult mainApp::scan(const str& file, str& scanner, DWORD& status) 
     if (stored.length() == 0)
         return scanDone;
     scanner = unquoted(stored);
-    if (IsBatchFile(scanner) && HoldsShellSpecials(file)) return scanUnsafeName;
+    bool batch = IsBatchFile(scanner);
+    if (batch && HoldsShellSpecials(file)) return scanUnsafeName;
     str folder = FolderOfFile(file);
     if (FileOf(scanner).toLower().compare("navw32.exe") == 0)
         ReadRegistry(HKEY_LOCAL_MACHINE, "SOFTWARE\\Symantec\\SharedUsage", "Location1", folder);
     // A scanner named without its full path would be looked for in the current folder only,
     // which may hold anybody's files (the temporary folder, when Brisk Install is chosen there).
-    HANDLE process;
     if (!IsFullPath(scanner)) {
         status = 0;
         return scanNotStarted;
     }
-    if (!LaunchProgram(folder, ScanCommand(stored, file), &process, scanner)) {
+    // cmd.exe runs whatever batch file there is, and ends with a status of its own when there
+    // is none: the batch file is looked for first.
+    str application = batch ? SystemProgram("cmd.exe") : scanner;
+    DWORD attributes = GetFileAttributesA(scanner);
+    if (batch && (application.isNull() || attributes == INVALID_FILE_ATTRIBUTES ||
+                  (attributes & FILE_ATTRIBUTE_DIRECTORY))) {
+        status = attributes == INVALID_FILE_ATTRIBUTES ? GetLastError() : ERROR_FILE_NOT_FOUND;
+        return scanNotStarted;
+    }
+    HANDLE process;
+    if (!LaunchProgram(folder, ScanCommand(stored, file), &process, application)) {
         status = GetLastError();
         return scanNotStarted;
     }

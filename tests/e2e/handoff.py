@@ -241,16 +241,18 @@ def quoted_scanner_and_blanks(p):
 
 
 def scanner_that_cannot_start(p):
-    """Nothing unscanned is installed: the file is kept as "Never install" keeps it."""
-    p.options({DOWNLOAD_FOLDER: windows_path(p.path("dl")), SCANNER: "C:\\AV\\missing.exe", AFTER: 0})
-    file = p.download("tool.exe")
-    p.start(windows_path(file))
-    told = p.robot.box(PRODUCT, IDOK)
-    expect(told == "C:\\AV\\missing.exe could not be started (error 3), so tool.exe was not installed.\n\n"
-           f"tool.exe was moved to {windows_path(p.path('dl'))}.\n\n" + later(CHECK_SCANNER, "tool.exe"),
-           f"message: {told!r}")
-    p.finished()
-    expect(os.path.exists(p.path("dl", "tool.exe")), "the file was not kept")
+    """Nothing unscanned is installed: the file is kept as "Never install" keeps it. A missing batch
+    file is missed before cmd.exe, which would run nothing and end as if it had, is started."""
+    for scanner, kept in [("C:\\AV\\missing.exe", "tool.exe"), ("C:\\AV\\missing.bat", "tool (2).exe")]:
+        p.options({DOWNLOAD_FOLDER: windows_path(p.path("dl")), SCANNER: scanner, AFTER: 0})
+        file = p.download("tool.exe")
+        p.start(windows_path(file))
+        told = p.robot.box(PRODUCT, IDOK)
+        moved = f"tool.exe was moved to {windows_path(p.path('dl'))}" + ("." if kept == "tool.exe" else f" as {kept}.")
+        expect(told == f"{scanner} could not be started (error 3), so tool.exe was not installed.\n\n{moved}\n\n" +
+               later(CHECK_SCANNER, kept), f"message: {told!r}")
+        p.finished()
+        expect(os.path.exists(p.path("dl", kept)), "the file was not kept")
     expect(where_is(p, "tool.exe.log") == [], "the unscanned program was started")
 
     # A scanner named without its folder would be whatever program of that name the current
@@ -261,8 +263,8 @@ def scanner_that_cannot_start(p):
     p.start(windows_path(file), cwd=p.path("incoming"))
     told = p.robot.box(PRODUCT, IDOK)
     expect(told == "scan.exe could not be started, so tool.exe was not installed.\n\n"
-           f"tool.exe was moved to {windows_path(p.path('dl'))} as tool (2).exe.\n\n" +
-           later(CHECK_SCANNER, "tool (2).exe"), f"message: {told!r}")
+           f"tool.exe was moved to {windows_path(p.path('dl'))} as tool (3).exe.\n\n" +
+           later(CHECK_SCANNER, "tool (3).exe"), f"message: {told!r}")
     p.finished()
     expect(log_of(planted) is None, "a scanner was taken from the current folder")
 

@@ -365,12 +365,26 @@ def batch_scanner_and_hostile_names(p):
     expect(log_of(evil) is None and not os.path.exists(os.path.join(av, "scan.log")), "cmd.exe ran a name's commands")
 
     # cmd.exe splits a batch file's arguments at ; and = too: its first argument is the whole path.
-    file = p.download("tool;v2=1.exe")
-    p.start(windows_path(file))
-    p.finished()
-    scanned = open(os.path.join(av, "scan.log"), encoding="latin-1").read()
-    expect(scanned == f'["{windows_path(file)}"]\n', f"scan: {scanned!r}")
-    expect(os.path.exists(p.path("dl", "tool;v2=1.exe")), "the scanned file was not kept")
+    # cmd.exe is started itself, from the system folder: Windows' own start of a batch file would
+    # cut the quoted path of a scanner in a folder with a blank at that blank.
+    for folder, kept in [("av", "tool;v2=1.exe"), ("anti virus", "tool;v2=1 (2).exe")]:
+        scanner = os.path.join(p.path(folder), "scan.bat")
+        if folder != "av":
+            os.makedirs(p.path(folder))
+            shutil.copy(os.path.join(av, "scan.bat"), scanner)
+        p.options({DOWNLOAD_FOLDER: dl, SCANNER: windows_path(scanner), AFTER: 2})
+        file = p.download("tool;v2=1.exe")
+        trace = p.path("processes.log")
+        with open(trace, "w") as log:
+            p.start(windows_path(file), env=PROCESS_TRACE, stderr=log)
+            p.finished()
+        scanned = open(os.path.join(p.path(folder), "scan.log"), encoding="latin-1").read()
+        expect(scanned == f'["{windows_path(file)}"]\n', f"{folder}: scan: {scanned!r}")
+        shells = [(image.lower(), line) for image, line in created_processes(trace) if image.lower().endswith("cmd.exe")]
+        expect(shells == [("c:\\windows\\system32\\cmd.exe",
+                           f'cmd.exe /d /s /c ""{windows_path(scanner)}" "{windows_path(file)}""')],
+               f"{folder}: started {shells}")
+        expect(os.path.exists(p.path("dl", kept)), f"{folder}: the scanned file was not kept")
 
 
 def uninstall_with_registrations_partly_present(p):

@@ -142,15 +142,17 @@ TEST(CommandText, ScanCommandNamesTheScannerThenTheFile) {
         {"\"C:\\anti virus\\scan.exe\"", "C:\\dl\\tool.zip", "\"C:\\anti virus\\scan.exe\" C:\\dl\\tool.zip"},
         {"C:\\AV\\scan.exe", "C:\\down loads\\tool.zip", "C:\\AV\\scan.exe \"C:\\down loads\\tool.zip\""},
         {"\"C:\\AV\\scan.exe\"", "C:\\dl\\tool.zip", "C:\\AV\\scan.exe C:\\dl\\tool.zip"},
-        // cmd.exe splits a batch file's arguments at , ; = as well.
-        {"C:\\AV\\SCAN.BAT", "C:\\dl\\tool,v2.zip", "C:\\AV\\SCAN.BAT \"C:\\dl\\tool,v2.zip\""},
+        // A batch file goes to cmd.exe, which splits its arguments at , ; = as well.
+        {"C:\\AV\\SCAN.BAT", "C:\\dl\\tool,v2.zip",
+         "cmd.exe /d /s /c \"\"C:\\AV\\SCAN.BAT\" \"C:\\dl\\tool,v2.zip\"\""},
         {"\"C:\\anti virus\\scan.cmd\"", "C:\\dl\\a=b.zip",
-         "\"C:\\anti virus\\scan.cmd\" \"C:\\dl\\a=b.zip\""},
+         "cmd.exe /d /s /c \"\"C:\\anti virus\\scan.cmd\" \"C:\\dl\\a=b.zip\"\""},
     };
     for (const auto& row : rows)
         EXPECT_STREQ(ScanCommand(row.option, row.file), row.line) << row.option << " " << row.file;
 
-    for (const char* batch : {"C:\\AV\\scan.bat", "C:\\AV\\SCAN.CMD", "C:\\A.V\\x.Bat"})
+    for (const char* batch : {"C:\\AV\\scan.bat", "C:\\AV\\SCAN.CMD", "C:\\A.V\\x.Bat", "C:\\AV\\scan.bat.",
+                              "C:\\AV\\scan.cmd . "})
         EXPECT_TRUE(IsBatchFile(batch)) << batch;
     for (const char* program : {"C:\\AV\\scan.exe", "C:\\bat\\scan", "C:\\AV\\scan.bat.exe"})
         EXPECT_FALSE(IsBatchFile(program)) << program;
