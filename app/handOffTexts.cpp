@@ -71,8 +71,9 @@ str whereItIs(const keptDownload& kept, const str& name, const str& downloadFold
     str file = shownPath(name), folder = shownPath(kept.folder);
     switch (kept.how) {
     case keptDownload::moved:
-        return file + " was moved to " + folder + (kept.name.compare(name) ? " as " + kept.name : str("")) +
-               ".";
+    case keptDownload::copied:
+        return file + (kept.how == keptDownload::moved ? " was moved to " : " was copied to ") + folder +
+               (kept.name.compare(name) ? " as " + kept.name : str("")) + ".";
     case keptDownload::alreadyThere:
         return file + " is in " + folder + ".";
     case keptDownload::notMoved:

@@ -8,13 +8,17 @@
 
 // Where a download kept for later is now.
 struct keptDownload {
-    enum { moved, alreadyThere, notMoved } how; // moved into the download folder, found there, or not
+    // moved into the download folder, copied there (the file is in use where it was), found
+    // there, or none of these
+    enum { moved, copied, alreadyThere, notMoved } how;
     str folder;                                 // the folder that holds it now
     str name;                                   // its name there
 };
 // Moves the file into the download folder under its own name or, when that is taken, under the
 // first free "name (2).ext", "name (3).ext", ...; a file there is never replaced. A file already
-// in that folder stays as it is. A download folder that is not a full path receives nothing.
+// in that folder stays as it is. A file that another program holds open (pkunzip after its time
+// limit) cannot be moved: a copy of it is kept instead. A download folder that is not a full
+// path receives nothing.
 keptDownload KeepDownload(const str& file, const str& downloadFolder);
 // The full long form of the folder that holds the file, as the user reads it: C:\ for a root.
 str FolderOfFile(const str& file);

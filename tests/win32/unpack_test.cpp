@@ -3,6 +3,7 @@
 #include "appOptions.h"
 #include "casePath.h"
 #include "commandText.h"
+#include "handleDownload.h"
 #include "mainApp.h"
 
 #include <gtest/gtest.h>
@@ -122,6 +123,22 @@ TEST_F(Unpack, MissingExtractorFailuresAndTimeLimit) {
     EXPECT_EQ(unpack((temp + "\\slow").c_str(), 300), mainApp::unpackTimedOut);
     EXPECT_LT(GetTickCount() - start, 2500u); // it did not wait for the extractor
     SetEnvironmentVariableA("RECORDER_SLEEP_MS", nullptr);
+
+    // Held open by a reader that shares no deletion, as pkunzip may still hold it, the archive
+    // cannot be moved back to the download folder: a copy of it is kept there.
+    HANDLE reader =
+        CreateFileA(target.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(reader, INVALID_HANDLE_VALUE);
+    std::string downloads = temp + "\\dl", copy = downloads + "\\tool.zip";
+    keptDownload kept = KeepDownload(target.c_str(), downloads.c_str());
+    CloseHandle(reader);
+    EXPECT_EQ(kept.how, keptDownload::copied);
+    EXPECT_STREQ(handOff::whereItIs(kept, "tool.zip", downloads.c_str()),
+                 ("tool.zip was copied to " + downloads + ".").c_str());
+    EXPECT_NE(GetFileAttributesA(copy.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_NE(GetFileAttributesA(target.c_str()), INVALID_FILE_ATTRIBUTES);
+    DeleteFileA(copy.c_str());
+    RemoveDirectoryA(downloads.c_str());
 }
 
 // A path is quoted once: when it holds a blank and is not in quotes already.
