@@ -76,6 +76,7 @@ TEST_F(Unpack, CommandForEachLocation) {
     std::string tail = " -d -o " + shortTarget() + "\ncwd=" + temp + "\nflags=0x0\n";
     EXPECT_EQ(unpackWith("C:\\UTIL", util), "cmdline=c:\\util\\pkunzip.exe" + tail);
     EXPECT_EQ(unpackWith("C:\\UTIL\\", util), "cmdline=c:\\util\\pkunzip.exe" + tail); // no second backslash
+    EXPECT_EQ(unpackWith("\"C:\\UTIL\"", util), "cmdline=c:\\util\\pkunzip.exe" + tail); // typed in quotes
 
     // Along the search path, whose first folder is the program's own: the fixture there.
     std::string self(app->moduleFileName(nullptr));
@@ -103,6 +104,7 @@ TEST_F(Unpack, CommandForEachLocation) {
 TEST_F(Unpack, MissingExtractorFailuresAndTimeLimit) {
     EXPECT_EQ(unpack("C:\\nowhere"), mainApp::unpackNotStarted);
     EXPECT_NE(status, 0u);
+    EXPECT_EQ(unpack("util"), mainApp::unpackNotFullPath); // it would be looked for in the temporary folder
 
     // The temporary folder cannot be made current (a share): nothing is started.
     std::string ok = temp + "\\ok", util = placeExtractor(ok);
