@@ -5,6 +5,7 @@
 #include "pref"
 
 class zipDirectory;
+struct keptDownload;
 
 class mainApp : public genApp {
 public:
@@ -57,8 +58,16 @@ public:
 
     // The hand-off's unpack step: pkunzip on the target, with tempFolder made current once the
     // program has been looked up, waited for at most limitMs. unpackFailed: it ended with a
-    // status other than 0, given in *status; unpackNoFolder: tempFolder cannot be current.
-    enum unpackResult { unpacked, unpackNotStarted, unpackNoFolder, unpackTimedOut, unpackFailed };
+    // status other than 0, given in *status; unpackNoFolder: tempFolder cannot be current;
+    // unpackNotFullPath: its location is a folder that is not a full path.
+    enum unpackResult {
+        unpacked,
+        unpackNotStarted,
+        unpackNoFolder,
+        unpackTimedOut,
+        unpackFailed,
+        unpackNotFullPath
+    };
     unpackResult UnpackArchive(const str& target, const str& tempFolder, DWORD limitMs, DWORD* status);
 
     str installedPath;
@@ -75,16 +84,30 @@ private:
     str askFolder();
     str option(int id);
     // How the scan went: only a scanner that ran to its end lets the hand-off go on.
-    enum scanResult { scanDone, scanNotStarted, scanBroken, scanRemovedFile, scanUnsafeName };
+    enum scanResult {
+        scanDone,
+        scanNotStarted,
+        scanNotFullPath,
+        scanBroken,
+        scanRemovedFile,
+        scanUnsafeName
+    };
     scanResult scan(const str& file, str& scanner, DWORD& status);
     void keepForLater(const str& file, const str& downloadFolder, bool tell);
     void installNow(const str& file, const str& downloadFolder, bool zip);
     void installZip(const str& archive, const str& tempFolder, const str& downloadFolder,
                     zipDirectory& listing);
-    void installExe(const str& program, const str& folder);
+    void installExe(const str& program, const str& folder, const str& downloadFolder);
     void browse(const str& folder);
     // Keeps the file in the download folder and tells the user, after the preface, why it was
     // not installed, where it is now and, when then is given, how to install it later.
     void stop(const str& why, const str& file, const str& downloadFolder, const char* then,
               const str& preface = str(""));
+    // Where a stop leaves the file that the download now is: where it was handed over when it
+    // stays there, else kept in the download folder.
+    keptDownload keep(const str& file, const str& downloadFolder);
+    // The download by its full path as handed over, and whether it stays there at a stop: a
+    // program inside the temporary folder, which runs where it is, beside its data.
+    str download;
+    bool downloadStays = false;
 };
