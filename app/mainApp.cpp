@@ -58,13 +58,23 @@ int mainApp::Run() {
 
     if (line.lookup(appTexts::uninstallWord)) {
         if (MsgBox("Uninstall " + product + "?", MB_YESNO | MB_ICONQUESTION, product, nullptr) == IDYES) {
-            str left = RemoveRegistration();
+            str othersKept;
+            str left = RemoveRegistration(&othersKept);
             if (left.length())
                 MsgBox(product + " could not be uninstalled completely:\n\n" + left +
                            "\n\nRunning the uninstallation again as an administrator may remove the rest.",
                        MB_ICONEXCLAMATION, product, nullptr);
-            else
-                MsgBox(product + " has been uninstalled.", MB_ICONINFORMATION, product, nullptr);
+            else {
+                str note("");
+                if (othersKept.length())
+                    note = "\n\nIt stays listed in Add/Remove Programs, where an older installation kept the "
+                           "earlier helpers of the types " +
+                           othersKept +
+                           " for Netscape Navigator: the uninstallation by the user whose browser "
+                           "hands those types to " +
+                           product + " gives them back.";
+                MsgBox(product + " has been uninstalled." + note, MB_ICONINFORMATION, product, nullptr);
+            }
         }
         return 1;
     }

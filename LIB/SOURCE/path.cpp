@@ -2,6 +2,7 @@
 #include "path.h"
 
 #include <cstring>
+#include <sys/stat.h>
 #ifdef _WIN32
 #include <io.h>
 #else
@@ -82,6 +83,29 @@ str JoinPath(const char* a, const char* b) {
 
 bool FileExists(const char* path) {
     return path && access(path, 0) == 0;
+}
+
+namespace {
+// 0: nothing there (or nothing that can be looked at), else the stat mode. The C library of
+// Windows finds no folder written with a final separator, so it goes (but for a root's).
+unsigned modeOf(const char* path) {
+    if (!path) return 0;
+    str text(path);
+    int length = text.length();
+    while (length > 1 && (text[length - 1] == '\\' || text[length - 1] == '/') && text[length - 2] != ':')
+        --length;
+    struct stat status;
+    return stat(str(text, length), &status) == 0 ? (unsigned)status.st_mode : 0;
+}
+} // namespace
+
+bool IsFile(const char* path) {
+    unsigned mode = modeOf(path);
+    return mode && !(mode & S_IFDIR);
+}
+
+bool IsFolder(const char* path) {
+    return (modeOf(path) & S_IFDIR) != 0;
 }
 
 bool IsFullPath(const char* path) {

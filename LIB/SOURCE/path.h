@@ -1,5 +1,5 @@
 // Path text functions for Windows paths, whose separators are the backslash and, after a drive
-// letter, the colon. None of them touches the file system except FileExists.
+// letter, the colon. None of them touches the file system except FileExists, IsFile and IsFolder.
 #pragma once
 
 #include "str.h"
@@ -18,6 +18,8 @@ str NumberedName(const char* name, int n);
 // folder (b alone, in the current folder, not "\b" at the root of the current drive).
 str JoinPath(const char* a, const char* b);
 bool FileExists(const char* path); // a file or a folder
+bool IsFile(const char* path);     // a file, not a folder
+bool IsFolder(const char* path);   // a folder (a final backslash or slash aside), not a file
 // A path that does not depend on the current drive or folder: a drive letter, a colon and a
 // backslash ("C:\..."), or a share "\\server\share..." (not the device forms "\\.\" and "\\?\").
 bool IsFullPath(const char* path);

@@ -81,12 +81,15 @@ TEST(PathSplit, FileExists) {
     const char* name = "path_test_exists.tmp";
     std::remove(name);
     EXPECT_FALSE(FileExists(name));
+    EXPECT_FALSE(IsFile(name) || IsFolder(name));
     FILE* f = fopen(name, "w");
     ASSERT_NE(f, nullptr);
     fclose(f);
     EXPECT_TRUE(FileExists(name));
+    EXPECT_TRUE(IsFile(name) && !IsFolder(name));
     EXPECT_TRUE(FileExists(".")); // a folder counts too
-    EXPECT_FALSE(FileExists(nullptr));
+    EXPECT_TRUE(IsFolder(".") && IsFolder("./") && !IsFile("."));
+    EXPECT_FALSE(FileExists(nullptr) || IsFile(nullptr) || IsFolder(nullptr));
     std::remove(name);
 }
 
