@@ -362,7 +362,7 @@ TEST_F(Folder, DeleteFolderFilesTakesAFolderOfManyFiles) {
     std::string missing = at("gone\\tool.zip");
     const char* kept[] = {nullptr, keep, missing.c_str()};
     DWORD took[] = {~0u, ~0u, ~0u}; // the quickest of three, whatever else the machine does
-    for (int round = 0; round < 3; ++round)
+    for (int trial = 0; trial < 3; ++trial)
         for (int k = 0; k < 3; ++k) {
             fill();
             DWORD start = GetTickCount();
