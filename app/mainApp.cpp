@@ -30,18 +30,20 @@ bool mainApp::namedSetup() {
 namespace {
 // A download's name may hold commas, which the split would cut: the whole command line (one pair
 // of enclosing quotes removed), or what follows a leading switch and its comma, is the file when
-// it names something that exists. A line that is itself a switch is never read as a file, so
-// /uninstall stays the switch beside a file \uninstall at the root of the current drive. Null
-// when the split decides; lead is then "", else the switch before the file, or "".
+// it names something that exists. A line, or what follows the comma, that is itself a switch is
+// never read as a file, so /uninstall and /run,-uninstall stay switches beside a file \uninstall
+// at the root of the current drive or -uninstall in the current folder. Null when the split
+// decides; lead is then "", else the switch before the file, or "".
 str wholeFile(const str& line, str& lead) {
     options grammar;
     lead = "";
     str whole = unquoted(line);
     if (!grammar.isSwitch(whole) && FileExists(whole)) return whole;
     int comma = line.find(",");
-    if (comma > 0 && grammar.isSwitch(str(line, comma)) && FileExists(line + comma + 1)) {
+    const char* after = comma > 0 ? (const char*)line + comma + 1 : "";
+    if (comma > 0 && grammar.isSwitch(str(line, comma)) && !grammar.isSwitch(after) && FileExists(after)) {
         lead = str(line, comma);
-        return str(line + comma + 1);
+        return str(after);
     }
     return str();
 }

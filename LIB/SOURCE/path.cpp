@@ -23,6 +23,16 @@ const char* textOf(const char* s) {
     return s ? s : "";
 }
 
+// The device forms name a drive, a share or a volume after a prefix: "\\?\C:\x" and "\\.\C:\x"
+// give "C:\x", "\\?\UNC\server\share" gives "\\server\share", and "\\?\Volume{...}\x" gives
+// "Volume{...}\x". Backslashes only; false for a path without such a prefix.
+bool withoutDevicePrefix(const str& path, str& rest) {
+    const char* p = path;
+    if (p[0] != '\\' || p[1] != '\\' || (p[2] != '?' && p[2] != '.') || p[3] != '\\') return false;
+    rest = str(p + 4).toLower().startsWith("unc\\") ? "\\\\" + str(p + 8) : str(p + 4);
+    return true;
+}
+
 } // namespace
 
 str DirPart(const char* path) {
@@ -117,12 +127,15 @@ int RootLength(const char* path) {
 }
 
 bool IsDriveRoot(const char* path) {
-    str text = str(textOf(path)).replaceChar('/', '\\');
+    str text = str(textOf(path)).replaceChar('/', '\\'), device;
+    bool prefixed = withoutDevicePrefix(text, device);
+    if (prefixed) text = device;
     int length = text.length();
     while (length > 0 && text[length - 1] == '\\')
         --length;
     str bare(text, length);
     char c = bare.length() ? bare[0] : 0;
     if (length == 2 && ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) && bare[1] == ':') return true;
+    if (prefixed && bare.toLower().startsWith("volume{") && bare.find("}") == length - 1) return true;
     return length > 2 && RootLength(bare) == length;
 }

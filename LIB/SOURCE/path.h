@@ -27,7 +27,8 @@ bool IsFullPath(const char* path);
 // "\\server\share\" with its final backslash (the whole path when nothing follows the share);
 // 0 for a path that is not full.
 int RootLength(const char* path);
-// Whether the path names a drive or a share and no folder on it: "C:", "C:\", "\\server\share"
-// and "\\server\share\", with either slash and any number of them after the root. No file of
-// its own may be put there or taken from there by a job of this program.
+// Whether the text names a drive or a share and no folder on it: "C:", "C:\", "\\server\share"
+// and "\\server\share\", also in the device forms "\\?\C:\", "\\.\C:\", "\\?\UNC\server\share"
+// and "\\?\Volume{...}\", with either slash and any number of them after the root. The text
+// alone: a job's guard asks NamesDriveRoot (samePath.h), which also sees "C:\dl\.." and a link.
 bool IsDriveRoot(const char* path);

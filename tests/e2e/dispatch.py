@@ -127,8 +127,9 @@ def options_hand_edited_5_checks_none(p):
 
 
 def commas_in_the_download_name(p):
-    """A name with a comma is one name: never cut short, never read as a switch; and a kept
-    tool,v2.zip is installed by the Explorer verb."""
+    """A name with a comma is one name: never cut short, never read as a switch; a kept
+    tool,v2.zip is installed by the Explorer verb; and a switch stays a switch beside a file of
+    its name."""
     prepared(p, 2)  # kept without a word
     for name in ("tool,v2.zip", "x,-uninstall.zip", "x,-normal.zip"):
         file = p.download(name, {"setup.exe": "recorder"})
@@ -138,6 +139,14 @@ def commas_in_the_download_name(p):
     p.start("/run," + windows_path(p.path("dl", "tool,v2.zip")))
     expect(wait_for_log(p.path("dl", TEMP, "setup.exe")) is not None, "tool,v2.zip was not installed")
     p.finished()
+    # What follows the leading switch's comma is never a file when it is itself a switch.
+    for name in ("-uninstall", "-normal"):
+        open(p.path(name), "w").close()
+    p.start("/run,-uninstall", cwd=p.folder)
+    expect(p.robot.box(PRODUCT, IDNO) == "Uninstall Brisk Download?", "no uninstall question")
+    p.finished()
+    p.start("-run,-normal", cwd=p.folder)
+    options_dialog_then(p)
 
 
 PROGRAM_NAMES = {

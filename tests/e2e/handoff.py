@@ -55,7 +55,8 @@ def kept_file_is_never_replaced(p):
 
 
 def run_unpacks_and_starts_setup(p):
-    """Named relative to the current folder: the scanner is given the full path, in its folder."""
+    """Named relative to the current folder, or by a short form: the scanner is given the full
+    path, in its folder."""
     scanner = prepared(p, 1)  # "Ask what to do", overridden by the run switch
     file = p.download("TOOL.ZIP", {"setup.exe": "recorder", "install.exe": "recorder", "readme.txt": "r"})
     p.start("-run,incoming\\TOOL.ZIP", env={"RECORDER_EXIT_CODE": "2"}, cwd=p.folder)  # its own code is not read
@@ -72,6 +73,22 @@ def run_unpacks_and_starts_setup(p):
     util = windows_path(p.path("util")).lower()  # the location is taken in lower case
     expect(unzip.startswith(f"cmdline={util}\\pkunzip.exe -d -o ") and unzip.endswith(
         f"\ncwd={windows_path(temp)}\nflags=0x0\n"), f"pkunzip: {unzip!r}")
+
+    # A folder and a name that the ANSI code page cannot spell, handed over by their short forms,
+    # which are all an ANSI program has of them: scanned, unpacked and installed under them.
+    unicode = p.path("profile", "\u0437\u0430\u0433\u0440\u0443\u0437\u043a\u0438", "\u0438\u043d\u0441\u0442\u0440\u0443\u043c\u0435\u043d\u0442.zip")
+    os.makedirs(os.path.dirname(unicode))
+    shutil.move(p.download("tool2.zip", {"setup.exe": "recorder"}), unicode)
+    folder = windows_path(p.path("profile")) + "\\" + p.robot("short", windows_path(p.path("profile"))).strip()
+    file = folder + "\\" + p.robot("short", folder).strip()
+    for log in (scanner + ".log", os.path.join(temp, "setup.exe.log")):
+        os.remove(log)
+    p.start("-run," + file)
+    setup = wait_for_log(os.path.join(temp, "setup.exe"))
+    p.finished()
+    scan = log_of(scanner)
+    expect(scan == f"cmdline={windows_path(scanner)} {file}\ncwd={folder}\nflags=0x40\n", f"scan: {scan!r}")
+    expect(setup is not None, "the archive's setup.exe did not run")
 
 
 

@@ -341,6 +341,7 @@ def archives_that_are_refused(p):
             # What Info-ZIP's unzip or Python's zipfile would write, not what the archive seems to hold.
             ("hidden.zip", corpus("python-hidden-directory.zip"), "The directory of hidden.zip is damaged or incomplete"),
             ("unicode.zip", corpus("python-unicode-path.zip"), f'unicode.zip names "../evil.bat", {outside}'),
+            ("overlong.zip", corpus("python-overlong-path.zip"), f'overlong.zip names "\xc0\xae\xc0\xae/evil.bat", {outside}'),
             ("devices.zip", corpus("python-devices.zip"), f'devices.zip names "sub/NUL.txt", {outside}'),
             ("notes.zip", b"These are notes, not an archive.\r\n", "notes.zip is not a zip archive"),
             # Each form opens the archive in the temporary folder: Wine's short name of my tool.zip too.

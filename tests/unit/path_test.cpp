@@ -65,9 +65,14 @@ TEST(PathSplit, FullPaths) {
     EXPECT_EQ(RootLength("\\\\server\\share"), 14);
     EXPECT_EQ(RootLength("C:Brisk"), 0);
     // A drive or share with no folder: nothing of the program's may go there or be taken there.
-    for (const char* root : {"C:", "c:\\", "C:/", "C:\\\\", "\\\\server\\share", "\\\\server\\share\\", "//server/share/"})
+    for (const char* root :
+         {"C:", "c:\\", "C:/", "C:\\\\", "\\\\server\\share", "\\\\server\\share\\", "//server/share/",
+          "\\\\?\\C:\\", "\\\\.\\C:\\", "\\\\?\\C:", "//?/C:/", "\\\\?\\UNC\\server\\share",
+          "\\\\.\\unc\\server\\share\\", "\\\\?\\Volume{5f3e9a4c-0000-0000-0000-100000000000}\\"})
         EXPECT_TRUE(IsDriveRoot(root)) << root;
-    for (const char* folder : {"", "C:\\dl", "C:dl", "\\\\server\\share\\dl", "\\\\server", "dl", "\\"})
+    for (const char* folder :
+         {"", "C:\\dl", "C:dl", "\\\\server\\share\\dl", "\\\\server", "dl", "\\", "\\\\?\\C:\\dl", "\\\\.\\",
+          "\\\\?\\UNC\\server", "\\\\?\\UNC\\server\\share\\dl", "\\\\?\\Volume{5f3e}\\dl", "Volume{5f3e}"})
         EXPECT_FALSE(IsDriveRoot(folder)) << folder;
     EXPECT_FALSE(IsDriveRoot(nullptr));
 }
