@@ -17,16 +17,6 @@ using namespace handOff;
 namespace {
 const char explorerCommand[] = "explorer.exe /e,/\n, ";
 
-bool isFile(const char* path) {
-    DWORD attributes = GetFileAttributesA(path);
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-bool isFolder(const char* path) {
-    DWORD attributes = GetFileAttributesA(path);
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 // An entry that pkunzip would write over the archive itself, which lies in the folder it is
 // unpacked into: another letter case, a final dot or blank, "./" and the short name all open the
 // archive, so its identity decides. A path that names nothing yet cannot be the archive, which
@@ -78,8 +68,8 @@ void mainApp::installNow(const str& file, const str& downloadFolder, bool zip) {
         return;
     }
     str target = inTempFolder ? file : tempFolder + "\\" + name;
-    if (!inTempFolder && !MoveFileA(file, target)) {
-        if (isFolder(target))
+    if (!inTempFolder && !MoveFileWhole(file, target)) {
+        if (IsFolder(target))
             stop(folderInTheWay(name, tempFolder), file, downloadFolder, removeFolder(target));
         else
             stop(notMoved(name, tempFolder), file, downloadFolder, checkDownloadFolder);
@@ -128,7 +118,7 @@ void mainApp::installZip(const str& archive, const str& tempFolder, const str& d
     str installer;
     for (const char* candidate : installers) {
         str path = tempFolder + "\\" + candidate;
-        if (listing.holdsTopFile(candidate) && isFile(path)) {
+        if (listing.holdsTopFile(candidate) && IsFile(path)) {
             installer = path;
             break;
         }

@@ -26,8 +26,7 @@ bool InsideFolder(const str& path, const str& folder) {
     return false;
 }
 
-// MoveFileA never replaces a file, nor does CopyFileA told to fail on one, so the name taken is
-// free at that moment. A file that another program has open without sharing its deletion cannot
+// Neither the move nor the copy replaces a file, so the name taken is free at that moment. A file that another program has open without sharing its deletion cannot
 // be moved, yet it can be read: from then on copies are tried.
 keptDownload KeepDownload(const str& file, const str& downloadFolder) {
     str name = FileOf(file);
@@ -41,7 +40,7 @@ keptDownload KeepDownload(const str& file, const str& downloadFolder) {
     for (int n = 1; n <= lastNumber;) {
         str kept = n == 1 ? name : NumberedName(name, n);
         str path = downloadFolder + "\\" + kept;
-        if (copying ? CopyFileA(file, path, TRUE) : MoveFileA(file, path))
+        if (copying ? CopyFileWhole(file, path) : MoveFileWhole(file, path))
             return {copying ? keptDownload::copied : keptDownload::moved, downloadFolder, kept};
         DWORD error = GetLastError();
         if (!copying && error == ERROR_SHARING_VIOLATION)

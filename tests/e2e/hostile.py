@@ -176,6 +176,9 @@ def nearly_full_drive(p):
                          "Check the Download folder under Options, then, in Explorer, right click on tool.zip and "
                          "select Brisk Install."], f"told: {boxes}")
         expect(os.path.exists(file) and os.path.getsize(file) == size, "the downloaded file is lost or cut")
+        # Neither the move into the temporary folder nor the one to the download folder left a part behind.
+        left = {name: os.listdir(os.path.join(mount, name)) if name == TEMP else None for name in os.listdir(mount)}
+        expect(left == {"filler": None, TEMP: []}, f"left on the small drive: {left}")
     finally:
         subprocess.run(["umount", mount], capture_output=True)
 
