@@ -167,10 +167,16 @@ int mainApp::InstallSelf() {
         addLine(failed,
                 "Explorer's menu of .exe and .zip files could not be given the command Brisk Install, so "
                 "downloads kept for later must be installed by hand.");
-    if (!editOptions())
-        addLine(failed, "The options could not be saved in " + optionsFile() +
-                            " (check that the folder exists and may be written); start " + product +
-                            " to set them again.");
+    if (!editOptions()) {
+        prefItem* refused = unstorableOption();
+        addLine(failed, refused ? "The option \"" + refused->name +
+                                      "\" holds a line break and could not be saved; "
+                                      "start " +
+                                      product + " to set it again on one line."
+                                : "The options could not be saved in " + optionsFile() +
+                                      " (check that the folder exists and may be written); start " + product +
+                                      " to set them again.");
+    }
 
     bool listed = WriteValue(HKEY_LOCAL_MACHINE, UninstallKey(), "DisplayName", VersionCaption());
     listed =

@@ -81,6 +81,9 @@ private:
     bool editOptions();
     // The options file, in long form.
     str optionsFile();
+    // After editOptions: the option whose value could not be saved because it holds a line
+    // break, or null.
+    prefItem* unstorableOption();
     str askFolder();
     str option(int id);
     // How the scan went: only a scanner that ran to its end lets the hand-off go on.

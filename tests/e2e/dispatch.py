@@ -99,6 +99,16 @@ def options_ok_writes_only_changed(p):
     r("click", OPTIONS, IDOK)
     p.finished()
     expect(p.ini() == ini, f"an unchanged OK rewrote Briskdl.ini: {p.ini()}")
+    # A line break would start a new line, even a section, in the file: it is refused, and said.
+    p.start("/normal")
+    expect(r.shown(OPTIONS), "the Options dialog did not appear a third time")
+    r("settext", OPTIONS, 80, "D:\\dl\r\n[Other]")
+    r("click", OPTIONS, IDOK)
+    told = r.box(PRODUCT, IDOK)
+    expect(told == 'Brisk Download could not save its option "Download folder", which holds a line break, so '
+           "the changes you made were not saved.\n\nEnter it on one line under Options.", f"told: {told!r}")
+    p.finished()
+    expect(p.ini() == ini, f"a refused value changed Briskdl.ini: {p.ini()}")
 
 
 def options_second_radio_stores_2(p):
