@@ -41,8 +41,8 @@ int mainApp::ShowOptions() {
     prefItem* refused = unstorableOption();
     MsgBox(refused
                ? product + " could not save its option \"" + refused->name +
-                     "\", which holds a line break, so the changes you made were not saved.\n\nEnter it on "
-                     "one line under Options."
+                     "\", which holds a line break; your other changes were saved.\n\nEnter it on one line "
+                     "under Options."
                : product + " could not save its options in " + optionsFile() +
                      ", so the changes you made were not saved.\n\nCheck that the folder exists and that "
                      "you may write to it.",

@@ -71,6 +71,8 @@ bool registerType(mainApp& app, const char* type) {
     LONG code = ReadRegistry(HKEY_CURRENT_USER, viewersKey, type, previous);
     if (!readable(code)) return false;
     str scanner = scannerIn(previous);
+    // A helper with a line break before the scanner's name names no program: the store refuses
+    // it, and the option stays as it was.
     if (!scanner.isNull()) app.prefs->findItem(appOptions::scannerId)->setText(scanner);
     bool kept = true;
     if (previous.length() && !isOwn(app, previous))
