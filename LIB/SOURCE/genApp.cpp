@@ -1,16 +1,16 @@
 // genApp: construction, the message box and the path services (2048-character buffers).
 #include "genApp.h"
 
+#include "TWindow.h"
 #include "bwcc.h"
 #include "msgBox.h"
-#include "TWindow.h"
 #include "path.h"
 #include "pref"
+#include "resource.h"
 #include "winPosition.h"
 
 namespace {
 const int pathBuffer = 2048;
-const int mainPositionItem = 1012;
 } // namespace
 
 genApp::genApp(const char* name, HINSTANCE instance, HINSTANCE prevInstance, const char* cmdLine, int cmdShow)
@@ -48,7 +48,7 @@ int genApp::runWith(const char* library) {
 }
 
 void genApp::InitInstance() {
-    if (prefItem* position = prefs ? prefs->findItem(mainPositionItem) : nullptr)
+    if (prefItem* position = prefs ? prefs->findItem(ID_MAIN_POSITION) : nullptr)
         if (PositionMaximised(position->getText()))
             showCommand = SW_SHOWMAXIMIZED;
     TApplication::InitInstance();
