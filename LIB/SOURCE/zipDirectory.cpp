@@ -4,7 +4,9 @@
 
 #include <cstdio>
 #include <cstring>
-#include <vector>
+// Plain buffers, not std::vector: its length check would bring libstdc++'s exception classes and
+// their strings (over 80 KB) into the program.
+#include <memory>
 
 namespace {
 
@@ -144,10 +146,9 @@ zipDirectory::verdict zipDirectory::readDirectory(zipSource& source) {
     if (size < endSize)
         return notAnArchive;
     uint32_t tailSize = (uint32_t)(size < endSize + maxComment ? size : endSize + maxComment);
-    std::vector<unsigned char> tail(tailSize);
+    std::unique_ptr<unsigned char[]> tail(new unsigned char[tailSize]);
     uint64_t tailStart = size - tailSize;
-    if (!source.read(tailStart, tail.data(), tailSize))
-        return unreadable;
+    if (!source.read(tailStart, tail.get(), tailSize)) return unreadable;
     const unsigned char *exact = nullptr, *fitting = nullptr, *last = nullptr;
     for (uint32_t at = tailSize - endSize + 1; at-- > 0;) {
         if (get32(&tail[at]) != endSignature)
@@ -167,7 +168,7 @@ zipDirectory::verdict zipDirectory::readDirectory(zipSource& source) {
         return last ? damaged : notAnArchive;
     if (end != last)
         return damaged;
-    uint64_t endAt = tailStart + (uint64_t)(end - tail.data());
+    uint64_t endAt = tailStart + (uint64_t)(end - tail.get());
 
     uint16_t disk = get16(end + 4), directoryDisk = get16(end + 6), entriesHere = get16(end + 8),
              entries = get16(end + 10);
@@ -185,7 +186,7 @@ zipDirectory::verdict zipDirectory::readDirectory(zipSource& source) {
         return damaged;
 
     uint64_t pos = directoryAt, directoryEnd = (uint64_t)directoryAt + directorySize;
-    std::vector<unsigned char> entry, local;
+    std::unique_ptr<unsigned char[]> entry, local;
     for (uint32_t e = 0; e < entries; ++e) {
         unsigned char head[entrySize];
         if (pos + entrySize > directoryEnd || !source.read(pos, head, entrySize) ||
@@ -195,13 +196,12 @@ zipDirectory::verdict zipDirectory::readDirectory(zipSource& source) {
         uint64_t entryLength = (uint64_t)entrySize + nameLength + extraLength + get16(head + 32);
         if (pos + entryLength > directoryEnd || nameLength == 0)
             return damaged;
-        entry.resize(nameLength + extraLength);
-        if (!source.read(pos + entrySize, entry.data(), nameLength + extraLength))
-            return damaged;
-        const char* name = (const char*)entry.data();
+        entry.reset(new unsigned char[nameLength + extraLength]);
+        if (!source.read(pos + entrySize, entry.get(), nameLength + extraLength)) return damaged;
+        const char* name = (const char*)entry.get();
         uint32_t packed = get32(head + 20), unpacked = get32(head + 24), localAt = get32(head + 42);
         if (packed == 0xFFFFFFFF || unpacked == 0xFFFFFFFF || localAt == 0xFFFFFFFF ||
-            hasZip64Extra(entry.data() + nameLength, extraLength))
+            hasZip64Extra(entry.get() + nameLength, extraLength))
             return zip64;
         if (get16(head + 34) != 0)
             return spanned;
@@ -219,9 +219,9 @@ zipDirectory::verdict zipDirectory::readDirectory(zipSource& source) {
             get32(localHead) != localSignature || get16(localHead + 26) != nameLength)
             return damaged;
         uint64_t dataEnd = (uint64_t)localAt + localSize + nameLength + get16(localHead + 28) + packed;
-        local.resize(nameLength);
-        if (dataEnd > directoryAt || !source.read(localAt + localSize, local.data(), nameLength) ||
-            memcmp(local.data(), name, nameLength) != 0)
+        local.reset(new unsigned char[nameLength]);
+        if (dataEnd > directoryAt || !source.read(localAt + localSize, local.get(), nameLength) ||
+            memcmp(local.get(), name, nameLength) != 0)
             return damaged;
 
         names.add(str(name, (int)nameLength));
