@@ -1,6 +1,8 @@
 // TDialog: the modal run and the dispatch of its setup and commands.
 #include "TDialog.h"
 
+#include "TApplication.h"
+
 #include <cstring>
 
 TDialog::TDialog(HWND parent, const char* name)
@@ -9,6 +11,7 @@ TDialog::TDialog(HWND parent, const char* name)
 TDialog::~TDialog() { delete[] templateName; }
 
 INT_PTR TDialog::Execute() {
+    if (TApplication::current && !TApplication::current->CustomControlsNeeded()) return -1;
     return DialogBoxParamA(GetModuleHandleA(nullptr), templateName, Parent, dialogProc, (LPARAM)this);
 }
 

@@ -3,6 +3,8 @@
 #include "assertFail.h"
 #include "boxWatcher.h"
 #include "genApp.h"
+#include "inputDlg.h"
+#include "kron.h"
 #include "kvVersion.h"
 #include "msgBox.h"
 #include "testApp.h"
@@ -25,9 +27,29 @@ TEST_F(App, StartUpData) {
     EXPECT_EQ(app->showCommand, SW_SHOW);
     EXPECT_EQ(app->Status, 0);
     EXPECT_EQ(app->anyPosition, 1);
-    EXPECT_TRUE(app->BWCCEnabled);
-    WNDCLASSA wc;
-    EXPECT_TRUE(GetClassInfoA(GetModuleHandleA("bwcc32.dll"), "BorDlg", &wc)); // registered by construction
+}
+
+// bwcc32.dll is neither imported nor loaded by the application: the first dialog loads it and
+// registers its classes. Where it cannot be loaded, the user is told and the dialog is not shown.
+TEST(CustomControls, LoadedForTheFirstDialogOnly) {
+    ASSERT_EQ(GetModuleHandleA("bwcc32.dll"), nullptr);
+    {
+        genApp app("Test App", GetModuleHandleA(nullptr), nullptr, "", SW_SHOW);
+        EXPECT_FALSE(app.BWCCEnabled);
+        EXPECT_EQ(GetModuleHandleA("bwcc32.dll"), nullptr);
+        EXPECT_TRUE(app.CustomControlsNeeded());
+        WNDCLASSA wc;
+        EXPECT_TRUE(GetClassInfoA(GetModuleHandleA("bwcc32.dll"), "BorDlg", &wc));
+    }
+    struct missingControls : genApp {
+        missingControls() : genApp("Test App", GetModuleHandleA(nullptr), nullptr, "", SW_SHOW) {}
+        bool CustomControlsNeeded() override { return customControls("no such controls.dll"); }
+    } app;
+    boxWatcher box("Test App", IDOK);
+    inputDlg dialog(nullptr);
+    EXPECT_EQ(dialog.Execute(), -1);
+    EXPECT_EQ(box.text(), "Error 0 loading no such controls.dll library.");
+    EXPECT_EQ(waitForWindow("BorDlg", nullptr, 100), nullptr);
 }
 
 TEST_F(App, PathServices) {
@@ -35,6 +57,7 @@ TEST_F(App, PathServices) {
     EXPECT_NE(self.find("win32_tests.exe"), std::string::npos);
     EXPECT_EQ(std::string(app->appFileName()), self);
     EXPECT_EQ(std::string(app->appFolder()), self.substr(0, self.rfind('\\')));
+    ASSERT_TRUE(app->CustomControlsNeeded());
     std::string bwcc(app->moduleFileName(GetModuleHandleA("bwcc32.dll")));
     EXPECT_EQ(bwcc.substr(0, bwcc.rfind('\\')), std::string(app->appFolder()));
 
