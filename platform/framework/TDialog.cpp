@@ -44,6 +44,9 @@ INT_PTR CALLBACK TDialog::dialogProc(HWND window, UINT message, WPARAM wParam, L
         dialog = (TDialog*)lParam;
         SetWindowLongPtrA(window, DWLP_USER, (LONG_PTR)dialog);
         dialog->HWindow = window;
+        // A dialog without a parent comes up in front and active, as an owner-less box does
+        // (MsgBox): made the foreground window before it is shown and activated.
+        if (!dialog->Parent) SetForegroundWindow(window);
         dialog->SetupWindow();
         return TRUE;
     case WM_COMMAND:

@@ -83,10 +83,20 @@ TEST(MsgBoxBeep, SoundFollowsTheIcon) {
     EXPECT_EQ(MsgBoxBeep(0x50), -1); // not one of the four icons
 }
 
-TEST_F(App, MsgBoxReturnsTheButton) {
-    boxWatcher watcher("Question", IDNO);
+// A box without an owner, the first window of this process, comes up in front and active.
+TEST_F(App, MsgBoxInFrontReturnsTheButton) {
+    captionRecorder captions;
+    bool inFront = false;
+    char text[100] = "";
+    windowDriver user("#32770", "Question", [&](HWND box) {
+        inFront = captionRecorder::inFront(box);
+        GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+        pressButton(box, IDNO);
+    });
     EXPECT_EQ(app->MsgBox("Install it now?", 36, "Question", nullptr), IDNO);
-    EXPECT_EQ(watcher.text(), "Install it now?");
+    user.join();
+    EXPECT_STREQ(text, "Install it now?");
+    EXPECT_TRUE(inFront);
 }
 
 TEST(Version, VerifyNamesBothVersions) {
