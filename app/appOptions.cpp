@@ -4,6 +4,7 @@
 #include "appTexts.h"
 #include "mainApp.h"
 #include "prefDlg.h"
+#include "samePath.h"
 
 namespace appOptions {
 prefItem items[] = {
@@ -16,13 +17,24 @@ prefItem items[] = {
 const int count = sizeof items / sizeof items[0];
 } // namespace appOptions
 
-// Whichever button closed the dialog, the changed options are saved; a file that cannot be
-// written is named to the user rather than losing the options silently.
-int mainApp::ShowOptions() {
+// The store saves only what the user changed, so a failed save means changes were lost.
+bool mainApp::editOptions() {
     prefDlg dialog(nullptr, "prefDlg", prefs);
     dialog.Execute();
-    if (prefs && !prefs->saveAll())
-        MsgBox(str(appTexts::productName) + " could not save its options in\n" + prefs->fileName,
-               MB_ICONEXCLAMATION, appTexts::productName, nullptr);
+    return !prefs || prefs->saveAll();
+}
+
+// The store's file is kept in its short form; the user knows the folder by its long name.
+str mainApp::optionsFile() {
+    return LongFullPath(prefs->fileName);
+}
+
+int mainApp::ShowOptions() {
+    if (!editOptions())
+        MsgBox(
+            str(appTexts::productName) + " could not save its options in " + optionsFile() +
+                ", so the changes you made were not saved.\n\nCheck that the folder exists and that you may "
+                "write to it.",
+            MB_ICONEXCLAMATION, appTexts::productName, nullptr);
     return 1;
 }

@@ -1,9 +1,8 @@
 // RegisterViewers: the browser's table of helper applications for downloaded programs.
 #include "appOptions.h"
-#include "appTexts.h"
 #include "commandText.h"
 #include "mainApp.h"
-#include "path.h"
+#include "ownCommand.h"
 #include "registry.h"
 #include "uninstallEntry.h"
 
@@ -15,8 +14,14 @@ const char* const mimeTypes[] = {"application/msdos-windows", "application/zip",
                                  "application/x-zip-compressed", "multipart/x-zip"};
 // A scanner's path as the browser holds it ends in one of these, closing quote included.
 const char* const scannerPatterns[] = {"n32scanw.exe\"", "navw32.exe\""};
-// The helper that the installation replaced, kept in the uninstall entry under this name + type.
-const char keptPrefix[] = "Previous helper ";
+// Only a value or key that is not there reads as missing; any other failure (a table that may
+// not be read) stops the change of that type rather than writing over what could not be seen.
+bool missing(LONG code) {
+    return code == ERROR_FILE_NOT_FOUND;
+}
+bool readable(LONG code) {
+    return code == ERROR_SUCCESS || missing(code);
+}
 
 // Lists the type under the first free TYPEn unless an entry before it already equals it.
 // Returns whether it is listed.
@@ -24,8 +29,9 @@ bool listType(mainApp& app, const char* type) {
     for (int n = 0;; ++n) {
         str name(20, "TYPE%i", n);
         str listed;
-        if (ReadRegistry(HKEY_CURRENT_USER, viewersKey, name, listed) != ERROR_SUCCESS)
-            return app.WriteValue(HKEY_CURRENT_USER, viewersKey, name, type);
+        LONG code = ReadRegistry(HKEY_CURRENT_USER, viewersKey, name, listed);
+        if (missing(code)) return app.WriteValue(HKEY_CURRENT_USER, viewersKey, name, type);
+        if (code != ERROR_SUCCESS) return false;
         if (lstrcmpA(listed, type) == 0)
             return true;
     }
@@ -42,52 +48,58 @@ str scannerIn(const str& helper) {
     return str();
 }
 
-// Whether the helper command starts the program at path, in quotes or not, in any letter case.
-bool starts(const str& helper, const str& path) {
-    return path.length() && lstrcmpiA(unquoted(helper), path) == 0;
-}
-
-// Whether the helper is this program's: the copy that runs (setup.exe, too), or an installed
-// copy in any folder, which always bears the program's name. A copy whose uninstall entry was
-// lost is still the program's: its command must never be kept as another program's.
+// The running copy (setup.exe, too) and an installed copy in any folder are the program; a copy
+// whose uninstall entry was lost is still the program, never another program to give back.
 bool isOwn(const mainApp& app, const str& helper) {
-    return starts(helper, app.modulePath) ||
-           lstrcmpiA(FileOf(unquoted(helper)), str(appTexts::productName) + ".exe") == 0;
+    return StartsOwnProgram(helper, app.modulePath);
 }
 
-str keptName(const char* type) { return str(keptPrefix) + type; }
+// The kept helper: the user's own, else one that an older installation kept machine-wide.
+// Returns whether it could be read (a kept helper that is missing reads as "").
+bool readKept(const char* type, str& kept) {
+    LONG code = ReadRegistry(HKEY_CURRENT_USER, KeptHelpersKey(), KeptHelperName(type), kept);
+    if (missing(code)) code = ReadRegistry(HKEY_LOCAL_MACHINE, UninstallKey(), KeptHelperName(type), kept);
+    return readable(code);
+}
+
+// As far as that can be done: the machine-wide value may be out of this user's reach.
+void forgetKept(const char* type) {
+    DeleteRegistryValue(HKEY_CURRENT_USER, KeptHelpersKey(), KeptHelperName(type));
+    DeleteRegistryValue(HKEY_LOCAL_MACHINE, UninstallKey(), KeptHelperName(type));
+}
 
 // Reinstalling over its own helper keeps what was kept before. Another program's helper is kept
 // before it is replaced, and one that cannot be kept is not replaced, since the uninstallation
 // could not give it back. An empty helper leaves nothing to keep: a value kept by an earlier
-// installation is forgotten, as far as that can be done. Returns whether the type is listed and
-// served by the program.
+// installation is forgotten. Returns whether the type is listed and served by the program.
 bool registerType(mainApp& app, const char* type) {
-    bool listed = listType(app, type);
+    if (!listType(app, type)) return false;
     str previous("");
-    if (ReadRegistry(HKEY_CURRENT_USER, viewersKey, type, previous) == ERROR_SUCCESS) {
-        str scanner = scannerIn(previous);
-        if (!scanner.isNull())
-            app.prefs->findItem(appOptions::scannerId)->setText(scanner);
-    }
+    LONG code = ReadRegistry(HKEY_CURRENT_USER, viewersKey, type, previous);
+    if (!readable(code)) return false;
+    str scanner = scannerIn(previous);
+    if (!scanner.isNull()) app.prefs->findItem(appOptions::scannerId)->setText(scanner);
     bool kept = true;
     if (previous.length() && !isOwn(app, previous))
-        kept = app.WriteValue(HKEY_LOCAL_MACHINE, UninstallKey(), keptName(type), previous);
+        kept = app.WriteValue(HKEY_CURRENT_USER, KeptHelpersKey(), KeptHelperName(type), previous);
     else if (!previous.length())
-        DeleteRegistryValue(HKEY_LOCAL_MACHINE, UninstallKey(), keptName(type));
-    bool set = kept && app.WriteValue(HKEY_CURRENT_USER, viewersKey, type, quotedIfBlank(app.installedPath));
-    return listed && set;
+        forgetKept(type);
+    return kept && app.WriteValue(HKEY_CURRENT_USER, viewersKey, type, quotedIfBlank(app.installedPath));
 }
 
 // A helper that another program set since stays; this program's own gives way to the kept one,
-// or to an empty one. Returns whether the type no longer names the program.
+// or to an empty one. A kept value goes once it is given back or no longer needed, and stays
+// while its give-back fails. Returns whether the type no longer names the program.
 bool giveBack(mainApp& app, const char* type) {
     str helper;
-    if (ReadRegistry(HKEY_CURRENT_USER, viewersKey, type, helper) != ERROR_SUCCESS || !isOwn(app, helper))
-        return true;
-    str kept("");
-    ReadRegistry(HKEY_LOCAL_MACHINE, UninstallKey(), keptName(type), kept);
-    return app.WriteValue(HKEY_CURRENT_USER, viewersKey, type, kept);
+    LONG code = ReadRegistry(HKEY_CURRENT_USER, viewersKey, type, helper);
+    if (!readable(code)) return false;
+    if (!missing(code) && isOwn(app, helper)) {
+        str kept("");
+        if (!readKept(type, kept) || !app.WriteValue(HKEY_CURRENT_USER, viewersKey, type, kept)) return false;
+    }
+    forgetKept(type);
+    return true;
 }
 } // namespace
 
@@ -98,5 +110,6 @@ str mainApp::RegisterViewers(bool install) {
     for (const char* type : mimeTypes)
         if (!(install ? registerType(*this, type) : giveBack(*this, type)))
             failed += str(failed.length() ? ", " : "") + type;
+    if (!install) DeleteKeptHelpersKeyIfEmpty();
     return failed;
 }

@@ -1,9 +1,35 @@
-// The messages of the download hand-off, word for word.
+// The messages of the download hand-off.
 #include "handleDownload.h"
 
 #include "appTexts.h"
+#include "launchProgram.h"
+#include "path.h"
 
 namespace handOff {
+
+namespace {
+str errorInBrackets(DWORD error) {
+    return error ? str(32, " (error %lu)", (unsigned long)error) : str("");
+}
+
+str statusInBrackets(DWORD status) {
+    return str(32, " (error 0x%08lX)", (unsigned long)status);
+}
+
+// A name as the archive or the command line gives it, which may be long or hold line breaks:
+// control characters become '?' and the text is cut, so that it cannot reshape the message.
+str shown(const str& name, int longest = 80) {
+    str text = name.length() > longest ? str(name, longest) + "..." : name;
+    for (int i = 0; i < text.length(); ++i)
+        if ((unsigned char)text[i] < ' ') text[i] = '?';
+    return text;
+}
+// A path or a name as it goes into a message: no real one is this long, but a command line may
+// hand over one that is, and a box would show nothing else.
+str shownPath(const str& path) {
+    return shown(path, 1024);
+}
+} // namespace
 
 str installNowQuestion(const str& file) {
     return file + " has finished downloading.\n\nInstall it now?\n\n"
@@ -34,93 +60,134 @@ str installManually(const str& file) {
            "- Otherwise, cut and paste the program files into a folder of your choice. \n\nInstall manually?";
 }
 
-str scannerNotStarted(const str& scanner, const str& file) {
-    return scanner + " could not be started, so " + file + " was not scanned and not installed.";
+str stopped(const str& why, const str& name, const keptDownload& kept, const str& downloadFolder,
+            const str& next) {
+    str text =
+        why + ", so " + shownPath(name) + " was not installed.\n\n" + whereItIs(kept, name, downloadFolder);
+    return next.length() ? text + "\n\n" + next : text;
+}
+
+str whereItIs(const keptDownload& kept, const str& name, const str& downloadFolder) {
+    str file = shownPath(name), folder = shownPath(kept.folder);
+    switch (kept.how) {
+    case keptDownload::moved:
+        return file + " was moved to " + folder + (kept.name.compare(name) ? " as " + kept.name : str("")) +
+               ".";
+    case keptDownload::alreadyThere:
+        return file + " is in " + folder + ".";
+    case keptDownload::notMoved:
+        break;
+    }
+    return file + " could not be moved to " + downloadFolder + "; it is in " + folder + ".";
+}
+
+str installLater(const char* first, const str& keptName) {
+    if (!Installable(keptName)) {
+        str mend(first);
+        int end = mend.find(", then");
+        return (end < 0 ? mend : str(mend, end)) + ".";
+    }
+    return str(first) + ", in Explorer, right click on " + shownPath(keptName) + " and select Brisk Install.";
+}
+
+str scannerNotStarted(const str& scanner, DWORD error) {
+    return scanner + " could not be started" + errorInBrackets(error);
 }
 
 str scannerBroken(const str& scanner, const str& file, DWORD status) {
-    return scanner + str(80, " ended with status 0x%08lX before it finished, so ", (unsigned long)status) +
-           file + " was not scanned and not installed.";
+    return scanner + " stopped unexpectedly" + statusInBrackets(status) + " while scanning " +
+           shownPath(file);
 }
 
-str scannerRemoved(const str& scanner, const str& file) {
-    return scanner + " removed " + file +
-           " while scanning it; it may have found a virus. Nothing was installed.";
+str unsafeForBatch(const str& scanner, const str& path) {
+    return scanner + " was not started: it is a batch file, which would take the % ^ & | < > ! or \" in " +
+           shownPath(path) + " for commands";
 }
 
-str whereItIs(const keptDownload& kept, const str& file) {
-    if (kept.how != keptDownload::moved)
-        return "It is still in " + kept.folder + ".";
-    if (kept.name.compare(file) != 0)
-        return "It was moved to " + kept.folder + " as " + kept.name + ".";
-    return "It was moved to " + kept.folder + ".";
+str tempFolderUnusable(const str& tempFolder) {
+    return tempFolder + " could not be made or read";
 }
 
-str notFound(const str& path) {
-    return path + " could not be found, so nothing was installed.";
+str notCleaned(const str& stuck) {
+    return stuck + " could not be deleted (it may be in use)";
 }
 
-str aFolder(const str& path) {
-    return path + " is a folder, not a downloaded file, so nothing was moved or installed.";
+str notMoved(const str& file, const str& folder) {
+    return shownPath(file) + " could not be moved to " + folder;
 }
 
-str tempFolderUnusable(const str& tempFolder, const str& file) {
-    return tempFolder + " could not be made or read, so " + file + " was not installed.";
-}
-
-str notCleaned(const str& stuck, const str& file) {
-    return stuck + " could not be deleted (it may be in use), so " + file + " was not installed.";
-}
-
-namespace {
-// An entry name as the archive gives it, which may be long or hold line breaks: control
-// characters become '?' and the text is cut, so that it cannot reshape the message.
-str shown(const str& name) {
-    const int longest = 80;
-    str text = name.length() > longest ? str(name, longest) + "..." : name;
-    for (int i = 0; i < text.length(); ++i)
-        if ((unsigned char)text[i] < ' ')
-            text[i] = '?';
-    return text;
-}
-} // namespace
-
-str refusal(zipDirectory::verdict verdict, const str& offender) {
+str refusal(zipDirectory::verdict verdict, const str& offender, const str& name) {
+    str file = shownPath(name);
     switch (verdict) {
     case zipDirectory::sound:
         break;
     case zipDirectory::unreadable:
-        return "it could not be read";
+        return file + " could not be read";
     case zipDirectory::notAnArchive:
-        return "it is not a zip archive";
+        return file + " is not a zip archive";
     case zipDirectory::damaged:
-        return "its directory is damaged or incomplete";
+        return "The directory of " + file + " is damaged or incomplete";
     case zipDirectory::outside:
-        return "it names \"" + shown(offender) +
+        return file + " names \"" + shown(offender) +
                "\", which would be written outside the folder it is unpacked into";
     case zipDirectory::zip64:
-        return "it is a ZIP64 archive, which pkunzip cannot unpack";
+        return file + " is a ZIP64 archive, which pkunzip cannot unpack";
     case zipDirectory::spanned:
-        return "it spans several disks, which pkunzip cannot unpack";
+        return file + " spans several disks, which pkunzip cannot unpack";
     }
-    return str("");
+    return file + " could not be checked";
 }
 
-str notUnpacked(const str& file, const str& reason, const str& folder) {
-    return file + " was not unpacked or installed: " + reason + ".\n\nIt is still in " + folder + ".";
+str notAProgram(const str& file) {
+    return shownPath(file) + " is not a zip archive or a program (" + appTexts::productName +
+           " installs .zip and .exe files)";
 }
 
-str notMoved(const str& file, const str& folder) { return file + " could not be moved to " + folder + "."; }
-
-str notAProgram(const str& file, const str& downloadFolder) {
-    return file + " was moved to " + downloadFolder + ".\n\n" + appTexts::productName +
-           " installs only zip archives and programs (.zip and .exe files).";
+str relativeDownloadFolder(const str& option) {
+    return "The Download folder under Options (\"" + option + "\") is not a full path";
 }
 
-str unpackTimedOut(const str& tempFolder) {
-    return "pkunzip.exe did not finish within 10 minutes.\n\nThe files unpacked so far are in " + tempFolder + ".";
+str pkunzipNotStarted(DWORD error) {
+    return "pkunzip.exe could not be started" + errorInBrackets(error);
 }
 
-str setDownloadFolder() { return "Please set the Download folder under Options."; }
+str noCurrentFolder(const str& tempFolder) {
+    return tempFolder + " could not be made the current folder, where pkunzip.exe unpacks";
+}
+
+str unpackTimedOut(const str& file, const str& tempFolder) {
+    return "pkunzip.exe did not finish unpacking " + shownPath(file) +
+           " within 10 minutes (what it unpacked so far is in " + tempFolder + ")";
+}
+
+str unpackFailed(const str& file, DWORD status) {
+    if (status >= firstUnfinishedStatus)
+        return "pkunzip.exe stopped unexpectedly" + statusInBrackets(status) + " while unpacking " +
+               shownPath(file);
+    return "pkunzip.exe could not unpack all of " + shownPath(file) + errorInBrackets(status);
+}
+
+str scannerRemoved(const str& scanner, const str& file, const str& folder) {
+    str name = shownPath(file);
+    return scanner + " removed " + name + " while scanning it (it may have found a virus), so " + name +
+           " was not installed.\n\nIt is no longer in " + shownPath(folder) +
+           "; your anti-virus scanner can tell you what it found.";
+}
+
+// The path exactly as handed over, which names nothing or may not be a path at all.
+str notFound(const str& path) {
+    return shownPath(path) + " could not be found, so " + shownPath(FileOf(path).replace("\"", "")) +
+           " was not installed.";
+}
+
+str aFolder(const str& path) {
+    return shownPath(path) + " is a folder, not a downloaded file, so " + shownPath(FileOf(path)) +
+           " was not installed. Nothing was moved.";
+}
+
+str notKept(const keptDownload& kept, const str& name, const str& downloadFolder) {
+    return whereItIs(kept, name, downloadFolder) + "\n\nCheck the Download folder under Options, or move " +
+           name + " to a folder of your own.";
+}
 
 } // namespace handOff

@@ -8,13 +8,11 @@
 #include "mainApp.h"
 #include "path.h"
 #include "registry.h"
+#include "samePath.h"
 
 using namespace handOff;
 
 namespace {
-// Exit codes from here up are exception statuses: the program did not end by itself.
-const DWORD firstExceptionStatus = 0xC0000000;
-
 // The errors of a path that names nothing (as opposed to one that cannot be looked at).
 bool namesNothing(DWORD error) {
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND || error == ERROR_INVALID_NAME ||
@@ -22,11 +20,24 @@ bool namesNothing(DWORD error) {
 }
 } // namespace
 
+// Explorer offers Brisk Install only for these two, so nothing else is offered for installing.
+bool Installable(const str& name) {
+    str extension = LastExtOf(name).toLower();
+    return extension.compare("zip") == 0 || extension.compare("exe") == 0;
+}
+
 str mainApp::option(int id) { return prefs->findItem(id)->getText(); }
+
+void mainApp::stop(const str& why, const str& file, const str& downloadFolder, const char* then,
+                   const str& preface) {
+    keptDownload kept = KeepDownload(file, downloadFolder);
+    str next = then ? installLater(then, kept.name) : str("");
+    MsgBox(preface + stopped(why, FileOf(file), kept, downloadFolder, next), MB_ICONEXCLAMATION,
+           appTexts::productName, nullptr);
+}
 
 int mainApp::HandleDownload(str file) {
     const str product(appTexts::productName);
-    str name = FileOf(file);
     DWORD attributes = GetFileAttributesA(file);
     if (attributes == INVALID_FILE_ATTRIBUTES && namesNothing(GetLastError())) {
         MsgBox(notFound(file), MB_ICONEXCLAMATION, product, nullptr);
@@ -36,83 +47,98 @@ int mainApp::HandleDownload(str file) {
         MsgBox(aFolder(file), MB_ICONEXCLAMATION, product, nullptr);
         return 1;
     }
+    // From here on the file is named by its full path: the scanner starts in the file's folder,
+    // and the unpack in the temporary folder.
+    file = LongFullPath(file);
+    str name = FileOf(file);
+
+    // A relative Download folder would be taken from whatever folder is current: a download
+    // that meets one is kept in the default folder instead, and is not installed.
+    str downloadFolder = option(appOptions::downloadFolderId);
+    str relative;
+    if (!IsFullPath(downloadFolder)) {
+        relative = downloadFolder.isNull() ? str("") : downloadFolder;
+        downloadFolder = prefs->findItem(appOptions::downloadFolderId)->defaultValue;
+    }
 
     // Only a scan that ran to its end lets the file be installed; the file is kept otherwise.
     str scanner;
     DWORD status = 0;
-    scanResult scanned = scan(file, attributes != INVALID_FILE_ATTRIBUTES, scanner, status);
-    if (scanned == scanRemovedFile) {
-        MsgBox(scannerRemoved(scanner, name), MB_ICONEXCLAMATION, product, nullptr);
+    switch (scan(file, scanner, status)) {
+    case scanDone:
+        break;
+    case scanRemovedFile:
+        MsgBox(scannerRemoved(scanner, name, FolderOfFile(file)), MB_ICONEXCLAMATION, product, nullptr);
+        return 1;
+    case scanNotStarted:
+        stop(scannerNotStarted(scanner, status), file, downloadFolder, checkScanner);
+        return 1;
+    case scanBroken:
+        stop(scannerBroken(scanner, name, status), file, downloadFolder, checkScanner);
+        return 1;
+    case scanUnsafeName:
+        stop(unsafeForBatch(scanner, file), file, downloadFolder, renameForBatch);
         return 1;
     }
-    str downloadFolder = option(appOptions::downloadFolderId);
-    if (scanned != scanDone) {
-        str why = scanned == scanNotStarted ? scannerNotStarted(scanner, name)
-                                            : scannerBroken(scanner, name, status);
-        MsgBox(why + "\n\n" + whereItIs(KeepDownload(file, downloadFolder), name), MB_ICONEXCLAMATION,
+
+    if (!relative.isNull()) {
+        stop(relativeDownloadFolder(relative), file, downloadFolder, setFullDownloadFolder);
+        return 1;
+    }
+    if (afterDownload == appOptions::moveToDownloadFolder) {
+        keepForLater(file, downloadFolder, false);
+        return 1;
+    }
+    if (!Installable(name)) {
+        keptDownload kept = KeepDownload(file, downloadFolder);
+        MsgBox(stopped(notAProgram(name), name, kept, downloadFolder, openItThere), MB_ICONINFORMATION,
                product, nullptr);
         return 1;
     }
-
-    bool later = afterDownload == appOptions::moveToDownloadFolder;
-    if (afterDownload == appOptions::askWhatToDo)
-        later = MsgBox(installNowQuestion(name), MB_YESNO | MB_ICONQUESTION, VersionCaption(), nullptr) != IDYES;
-
-    // A relative folder would be taken from whatever folder is current.
-    if (!IsFullPath(downloadFolder)) {
-        MsgBox(setDownloadFolder(), MB_ICONEXCLAMATION, product, nullptr);
+    if (afterDownload == appOptions::askWhatToDo &&
+        MsgBox(installNowQuestion(name), MB_YESNO | MB_ICONQUESTION, VersionCaption(), nullptr) != IDYES) {
+        keepForLater(file, downloadFolder, true);
         return 1;
     }
-    if (later) {
-        keepForLater(file, downloadFolder, afterDownload == appOptions::askWhatToDo);
-        return 1;
-    }
-
-    // The type comes from the last dot of the file name: tool-1.2.zip is a zip archive.
-    str extension = LastExtOf(name).toLower();
-    bool zip = extension.compare("zip") == 0, exe = extension.compare("exe") == 0;
-    if (!zip && !exe) {
-        keptDownload kept = KeepDownload(file, downloadFolder);
-        if (kept.how == keptDownload::notMoved)
-            MsgBox(notMoved(name, downloadFolder), MB_ICONEXCLAMATION, product, nullptr);
-        else
-            MsgBox(notAProgram(kept.name, downloadFolder), MB_ICONINFORMATION, product, nullptr);
-        return 1;
-    }
-
-    installNow(file, downloadFolder, zip);
+    installNow(file, downloadFolder, LastExtOf(name).toLower().compare("zip") == 0);
     return 1;
 }
 
 // The scanner runs first, on the file where the browser left it. A scanner option in double
-// quotes names the program without them; the command line keeps the option as stored. Exit
-// codes below the exception statuses have no common meaning among scanners and are not read.
-mainApp::scanResult mainApp::scan(const str& file, bool present, str& scanner, DWORD& status) {
+// quotes names the program without them. Exit codes below the unfinished statuses have no
+// common meaning among scanners and are not read. cmd.exe, which runs a batch file, would read
+// some characters of the file's path as commands or variables: such a path is not given to it.
+mainApp::scanResult mainApp::scan(const str& file, str& scanner, DWORD& status) {
     str stored = option(appOptions::scannerId);
     if (stored.length() == 0)
         return scanDone;
     scanner = unquoted(stored);
-    str folder = DirOf(file);
+    if (IsBatchFile(scanner) && HoldsShellSpecials(file)) return scanUnsafeName;
+    str folder = FolderOfFile(file);
     if (FileOf(scanner).toLower().compare("navw32.exe") == 0)
         ReadRegistry(HKEY_LOCAL_MACHINE, "SOFTWARE\\Symantec\\SharedUsage", "Location1", folder);
     // A scanner named without its full path would be looked for in the current folder only,
     // which may hold anybody's files (the temporary folder, when Brisk Install is chosen there).
     HANDLE process;
-    if (!IsFullPath(scanner) || !LaunchProgram(folder, stored + " " + quotedIfBlank(file), &process, scanner))
-        return scanNotStarted;
-    WaitForSingleObject(process, INFINITE);
-    if (!GetExitCodeProcess(process, &status))
+    if (!IsFullPath(scanner)) {
         status = 0;
-    CloseHandle(process);
-    if (present && GetFileAttributesA(file) == INVALID_FILE_ATTRIBUTES && namesNothing(GetLastError()))
+        return scanNotStarted;
+    }
+    if (!LaunchProgram(folder, ScanCommand(stored, file), &process, scanner)) {
+        status = GetLastError();
+        return scanNotStarted;
+    }
+    WaitForProgram(process, INFINITE, &status);
+    if (GetFileAttributesA(file) == INVALID_FILE_ATTRIBUTES && namesNothing(GetLastError()))
         return scanRemovedFile;
-    return status >= firstExceptionStatus ? scanBroken : scanDone;
+    return status < firstUnfinishedStatus ? scanDone : scanBroken;
 }
 
 void mainApp::keepForLater(const str& file, const str& downloadFolder, bool tell) {
+    str name = FileOf(file);
     keptDownload kept = KeepDownload(file, downloadFolder);
     if (kept.how == keptDownload::notMoved)
-        MsgBox(notMoved(FileOf(file), downloadFolder), MB_ICONEXCLAMATION, appTexts::productName, nullptr);
+        MsgBox(notKept(kept, name, downloadFolder), MB_ICONEXCLAMATION, appTexts::productName, nullptr);
     else if (tell)
         MsgBox(movedForLater(kept.name, downloadFolder), MB_ICONINFORMATION, appTexts::productName, nullptr);
 }

@@ -18,28 +18,68 @@ struct keptDownload {
 keptDownload KeepDownload(const str& file, const str& downloadFolder);
 // The full long form of the folder that holds the file, as the user reads it: C:\ for a root.
 str FolderOfFile(const str& file);
+// Whether the hand-off installs a file of this name: a zip archive or a program, by the last dot
+// of the name (tool-1.2.zip is a zip archive).
+bool Installable(const str& name);
+// Whether the path lies in the folder or in any folder below it.
+bool InsideFolder(const str& path, const str& folder);
 
 namespace handOff {
 // pkunzip may run this long before the hand-off gives up on it (it is left running).
 const DWORD unpackLimitMs = 600000;
 
+// The texts given word for word.
 str installNowQuestion(const str& file);
 str movedForLater(const str& file, const str& downloadFolder);
 str pkunzipMissing();
 str noInstaller();
 str installManually(const str& file);
-str scannerNotStarted(const str& scanner, const str& file);
+
+// A stop, as the user reads it: why, then ", so <name> was not installed.", where the file is
+// now, and the next step when there is one.
+str stopped(const str& why, const str& name, const keptDownload& kept, const str& downloadFolder,
+            const str& next);
+// Where the file named name is now that it was to be kept in the download folder.
+str whereItIs(const keptDownload& kept, const str& name, const str& downloadFolder);
+// The next step of a kept file: first (which says what to mend and ends in ", then" when it
+// does), then Brisk Install on the file by the name it is kept under. Explorer offers Brisk
+// Install only for .zip and .exe files: for another file, only what to mend.
+str installLater(const char* first, const str& keptName);
+
+// The reasons for a stop, each to be followed by ", so <name> was not installed."
+str scannerNotStarted(const str& scanner, DWORD error);
 str scannerBroken(const str& scanner, const str& file, DWORD status);
-str scannerRemoved(const str& scanner, const str& file);
-str whereItIs(const keptDownload& kept, const str& file);
+str unsafeForBatch(const str& scanner, const str& path);
+str tempFolderUnusable(const str& tempFolder);
+str notCleaned(const str& stuck);
+str notMoved(const str& file, const str& folder);
+str refusal(zipDirectory::verdict verdict, const str& offender, const str& file);
+str notAProgram(const str& file);
+str relativeDownloadFolder(const str& option);
+str pkunzipNotStarted(DWORD error);
+str noCurrentFolder(const str& tempFolder);
+str unpackTimedOut(const str& file, const str& tempFolder);
+str unpackFailed(const str& file, DWORD status);
+
+// Whole messages.
+str scannerRemoved(const str& scanner, const str& file, const str& folder);
 str notFound(const str& path);
 str aFolder(const str& path);
-str tempFolderUnusable(const str& tempFolder, const str& file);
-str notCleaned(const str& stuck, const str& file);
-str refusal(zipDirectory::verdict verdict, const str& offender);
-str notUnpacked(const str& file, const str& reason, const str& folder);
-str notMoved(const str& file, const str& folder);
-str notAProgram(const str& file, const str& downloadFolder);
-str unpackTimedOut(const str& tempFolder);
-str setDownloadFolder();
+// The file that was to be kept for later could not be moved.
+str notKept(const keptDownload& kept, const str& name, const str& downloadFolder);
+
+// Next steps.
+const char checkScanner[] = "Check the Anti-virus scanner under Options, then";
+const char renameForBatch[] = "Rename it or its folder so that its path holds none of these characters, or "
+                              "choose an Anti-virus scanner "
+                              "that is not a batch file under Options, then";
+const char checkDownloadFolder[] = "Check the Download folder under Options, then";
+const char closeWhatUsesIt[] = "Close the program that uses it, then";
+const char setPkunzip[] = "Set the Location of pkunzip.exe under Options, then";
+const char setFullDownloadFolder[] = "Set the Download folder under Options to a full path, then";
+const char chooseLetteredFolder[] = "Set the Download folder under Options to a folder on a drive letter "
+                                    "(such as C:\\downloaded files), then";
+const char tryAgain[] = "To try again";
+const char openItThere[] = "Open it from there with the program it belongs to.";
+const char downloadAgain[] = "Download it again, or unpack it yourself with a program you trust.";
 } // namespace handOff

@@ -17,20 +17,14 @@ namespace {
 const char tempFolderName[] = "\\~Briskdl";
 const char explorerCommand[] = "explorer.exe /e,/\n, ";
 
-// A download that cannot be installed is kept for later, as the browser's copy goes when it
-// exits; one that lies in the temporary folder already stays there.
-keptDownload keepInstead(const str& file, const str& downloadFolder, bool inTempFolder) {
-    if (inTempFolder)
-        return {keptDownload::notMoved, FolderOfFile(file), FileOf(file)};
-    return KeepDownload(file, downloadFolder);
-}
-
 bool isFile(const char* path) {
     DWORD attributes = GetFileAttributesA(path);
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 } // namespace
 
+// Every stop keeps the download in the download folder, also one that had gone into the
+// temporary folder, whose files go at the next installation.
 void mainApp::installNow(const str& file, const str& downloadFolder, bool zip) {
     const str product(appTexts::productName);
     str name = FileOf(file);
@@ -40,49 +34,61 @@ void mainApp::installNow(const str& file, const str& downloadFolder, bool zip) {
     if (zip) {
         zipDirectory::verdict verdict = listing.check(file);
         if (verdict != zipDirectory::sound) {
-            MsgBox(notUnpacked(name, refusal(verdict, listing.offender), FolderOfFile(file)),
-                   MB_ICONEXCLAMATION, product, nullptr);
+            keptDownload kept = KeepDownload(file, downloadFolder);
+            MsgBox(
+                stopped(refusal(verdict, listing.offender, name), name, kept, downloadFolder, downloadAgain),
+                MB_ICONEXCLAMATION, product, nullptr);
             return;
         }
     }
 
-    // A file handed over from the temporary folder itself (Brisk Install in Explorer there) is
-    // installed from where it is; every other file at the top of that folder goes first, so
-    // that nothing of an earlier archive can be taken for this one's.
     str tempFolder = downloadFolder + tempFolderName;
     CreateDir(downloadFolder);
     CreateDir(tempFolder);
-    str full = LongFullPath(file);
-    bool inTempFolder = SamePath(DirOf(full), tempFolder);
-    str stuck = DeleteFolderFiles(tempFolder, inTempFolder ? (const char*)full : nullptr);
-    if (!stuck.isNull()) {
-        str why = stuck.compare(tempFolder) == 0 ? tempFolderUnusable(tempFolder, name) : notCleaned(stuck, name);
-        MsgBox(why + "\n\n" + whereItIs(keepInstead(file, downloadFolder, inTempFolder), name), MB_ICONEXCLAMATION,
-               product, nullptr);
+    // A program inside the temporary folder (an installer unpacked there, chosen with Brisk
+    // Install) runs where it is: the files beside it are its data, and nothing there goes.
+    if (!zip && InsideFolder(file, tempFolder)) {
+        installExe(file, FolderOfFile(file));
         return;
     }
-    // The full path: the temporary folder becomes the current one before the unpack.
-    str target = inTempFolder ? full : tempFolder + "\\" + name;
+    // An archive at the top of the temporary folder is unpacked where it is; every other file
+    // there goes first, so that nothing of an earlier archive can be taken for this one's.
+    bool inTempFolder = SamePath(FolderOfFile(file), tempFolder);
+    str stuck = DeleteFolderFiles(tempFolder, inTempFolder ? (const char*)file : nullptr);
+    if (!stuck.isNull()) {
+        if (stuck.compare(tempFolder) == 0)
+            stop(tempFolderUnusable(tempFolder), file, downloadFolder, checkDownloadFolder);
+        else
+            stop(notCleaned(stuck), file, downloadFolder, closeWhatUsesIt);
+        return;
+    }
+    str target = inTempFolder ? file : tempFolder + "\\" + name;
     if (!inTempFolder && !MoveFileA(file, target)) {
-        MsgBox(notMoved(name, tempFolder) + "\n\n" + whereItIs(keepInstead(file, downloadFolder, false), name),
-               MB_ICONEXCLAMATION, product, nullptr);
+        stop(notMoved(name, tempFolder), file, downloadFolder, checkDownloadFolder);
         return;
     }
     if (zip)
-        installZip(target, tempFolder, listing);
+        installZip(target, tempFolder, downloadFolder, listing);
     else
         installExe(target, tempFolder);
 }
 
-void mainApp::installZip(const str& archive, const str& tempFolder, zipDirectory& listing) {
-    const str product(appTexts::productName);
-    ChangeDir(tempFolder);
-    switch (UnpackArchive(archive, tempFolder, unpackLimitMs)) {
+void mainApp::installZip(const str& archive, const str& tempFolder, const str& downloadFolder,
+                         zipDirectory& listing) {
+    str name = FileOf(archive);
+    DWORD status = 0;
+    switch (UnpackArchive(archive, tempFolder, unpackLimitMs, &status)) {
     case unpackNotStarted:
-        MsgBox(pkunzipMissing(), MB_ICONEXCLAMATION, product, nullptr);
+        stop(pkunzipNotStarted(status), archive, downloadFolder, setPkunzip, pkunzipMissing() + "\n\n");
+        return;
+    case unpackNoFolder:
+        stop(noCurrentFolder(tempFolder), archive, downloadFolder, chooseLetteredFolder);
         return;
     case unpackTimedOut:
-        MsgBox(handOff::unpackTimedOut(tempFolder), MB_ICONEXCLAMATION, product, nullptr);
+        stop(handOff::unpackTimedOut(name, tempFolder), archive, downloadFolder, tryAgain);
+        return;
+    case unpackFailed:
+        stop(handOff::unpackFailed(name, status), archive, downloadFolder, tryAgain);
         return;
     case unpacked:
         break;
@@ -100,7 +106,10 @@ void mainApp::installZip(const str& archive, const str& tempFolder, zipDirectory
         }
     }
     if (installer.isNull()) {
-        MsgBox(noInstaller(), MB_ICONINFORMATION, product, nullptr);
+        // The unpacked files stay for the user to finish with; the archive itself is kept.
+        keptDownload kept = KeepDownload(archive, downloadFolder);
+        MsgBox(noInstaller() + "\n\n" + whereItIs(kept, name, downloadFolder), MB_ICONINFORMATION,
+               appTexts::productName, nullptr);
         browse(tempFolder);
         return;
     }
@@ -109,27 +118,21 @@ void mainApp::installZip(const str& archive, const str& tempFolder, zipDirectory
         CloseHandle(process); // not waited for: the installer runs on after the hand-off
 }
 
-void mainApp::installExe(const str& program, const str& tempFolder) {
-    startAndWait(tempFolder, quotedIfBlank(program), str(), INFINITE);
+void mainApp::installExe(const str& program, const str& folder) {
+    HANDLE process;
+    DWORD status;
+    if (LaunchProgram(folder, quotedIfBlank(program), &process, str()))
+        WaitForProgram(process, INFINITE, &status);
     if (MsgBox(installManually(FileOf(program)), MB_YESNO | MB_ICONQUESTION, appTexts::productName, nullptr) ==
         IDYES)
-        browse(tempFolder);
+        browse(folder);
 }
 
-// A command without a path is looked for in the current folder before the system's: Explorer
-// must not be found among the files that the archive just put into the temporary folder.
-void mainApp::browse(const str& tempFolder) {
-    ChangeDir(WindowsDir());
+// Explorer is looked up first: the folder is current after an unpack, and a command line
+// without a path would find an explorer.exe that the archive put there.
+void mainApp::browse(const str& folder) {
+    str explorer = ProgramOnSearchPath("explorer.exe");
     HANDLE process;
-    if (LaunchProgram(tempFolder, explorerCommand + tempFolder, &process, str()))
+    if (!explorer.isNull() && LaunchProgram(folder, explorerCommand + folder, &process, explorer))
         CloseHandle(process);
-}
-
-bool mainApp::startAndWait(const str& folder, const str& commandLine, const str& application, DWORD limitMs) {
-    HANDLE process;
-    if (!LaunchProgram(folder, commandLine, &process, application))
-        return false;
-    WaitForSingleObject(process, limitMs);
-    CloseHandle(process);
-    return true;
 }

@@ -15,6 +15,17 @@ str FolderOfFile(const str& file) {
     return folder.length() == 2 && folder[1] == ':' ? folder + "\\" : folder;
 }
 
+// A root stays a root: DirOf gives "C:", which would name the current folder of drive C.
+bool InsideFolder(const str& path, const str& folder) {
+    str below = LongFullPath(path);
+    for (str above = FolderOfFile(path); above.length() > 0 && above.length() < below.length();
+         above = FolderOfFile(above)) {
+        if (SamePath(above, folder)) return true;
+        below = above;
+    }
+    return false;
+}
+
 // MoveFileA never replaces a file, so the name it takes is free at the moment of the move.
 keptDownload KeepDownload(const str& file, const str& downloadFolder) {
     str name = FileOf(file);

@@ -3,6 +3,7 @@
 
 #include "appOptions.h"
 #include "appTexts.h"
+#include "commandText.h"
 #include "options.h"
 #include "path.h"
 #include "registry.h"
@@ -26,16 +27,42 @@ bool mainApp::namedSetup() {
     return StripExt(FileOf(modulePath)).toLower().compare("setup") == 0;
 }
 
+namespace {
+// A download's name may hold commas, which the split would cut: the whole command line (one pair
+// of enclosing quotes removed), or what follows a leading switch and its comma, is the file when
+// it names something that exists. A line that is itself a switch is never read as a file, so
+// /uninstall stays the switch beside a file \uninstall at the root of the current drive. Null
+// when the split decides; lead is then "", else the switch before the file, or "".
+str wholeFile(const str& line, str& lead) {
+    options grammar;
+    lead = "";
+    str whole = unquoted(line);
+    if (!grammar.isSwitch(whole) && FileExists(whole)) return whole;
+    int comma = line.find(",");
+    if (comma > 0 && grammar.isSwitch(str(line, comma)) && FileExists(line + comma + 1)) {
+        lead = str(line, comma);
+        return str(line + comma + 1);
+    }
+    return str();
+}
+} // namespace
+
 int mainApp::Run() {
+    str lead, file = wholeFile(commandLine, lead);
     options line;
-    line.parseList(commandLine);
+    line.parseList(file.isNull() ? commandLine : lead);
     const str product(appTexts::productName);
     modulePath = moduleFileName(nullptr);
 
     if (line.lookup(appTexts::uninstallWord)) {
         if (MsgBox("Uninstall " + product + "?", MB_YESNO | MB_ICONQUESTION, product, nullptr) == IDYES) {
-            RemoveRegistration();
-            MsgBox(product + " has been uninstalled.", MB_ICONINFORMATION, product, nullptr);
+            str left = RemoveRegistration();
+            if (left.length())
+                MsgBox(product + " could not be uninstalled completely:\n\n" + left +
+                           "\n\nRunning the uninstallation again as an administrator may remove the rest.",
+                       MB_ICONEXCLAMATION, product, nullptr);
+            else
+                MsgBox(product + " has been uninstalled.", MB_ICONINFORMATION, product, nullptr);
         }
         return 1;
     }
@@ -46,7 +73,7 @@ int mainApp::Run() {
     }
 
     str* first = line.args.toFirst(0);
-    commandLine = first ? *first : str("");
+    commandLine = !file.isNull() ? file : first ? *first : str("");
     if (line.lookup(appTexts::optionsWord) || commandLine.length() == 0) {
         ShowOptions();
         return 1;

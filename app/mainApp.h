@@ -20,20 +20,25 @@ public:
     str VersionCaption(); // "Brisk Download 96.6.20"
 
     // The jobs.
+    // The Options dialog; a file that cannot be saved is named to the user. Returns 1.
     int ShowOptions();
     int HandleDownload(str file);
     int InstallSelf();
-    int RemoveRegistration();
+    // Takes the program's registrations away. Returns what is left, one line each ("" when
+    // nothing is).
+    str RemoveRegistration();
 
     // Adds (install) or removes the Explorer verb "Brisk Install" for .exe and .zip files, under
-    // each extension's file class, or under the extension key when it has none. Returns whether
-    // every write of the verb succeeded (removal: true).
+    // each extension's file class, or under the extension key when it has none; removal also
+    // takes it from the extension keys and from any class whose verb starts the program. Returns
+    // whether every write (install) or deletion succeeded.
     bool RegisterShellVerb(bool install);
     // Makes the program the browser's helper for the five program MIME types (install), taking a
     // Symantec scanner that was the helper before into the "Anti-virus scanner" option (not
-    // saved here) and keeping another program's helper in the uninstall entry; or gives each type
-    // that this program still serves back its kept helper, or an empty one. Returns the types
-    // that could not be registered, separated by ", " ("" when none).
+    // saved here) and keeping another program's helper for this user; or gives each type that
+    // this program still serves back its kept helper, or an empty one. A table that cannot be
+    // read is not written over. Returns the types that could not be registered or given back,
+    // separated by ", " ("" when none).
     str RegisterViewers(bool install);
 
     // Writes a REG_SZ value, creating its key; returns whether it was written. Every registry write
@@ -41,12 +46,17 @@ public:
     virtual bool WriteValue(HKEY root, const char* key, const char* name, const char* text);
 
     // Starts a program with the program's start-up settings; an empty application name lets the
-    // command line name the program. Returns whether it started; *process is then its handle.
-    bool LaunchProgram(str workingFolder, str commandLine, HANDLE* process, str applicationName);
+    // command line name the program. The start-up flags are STARTF_FORCEONFEEDBACK (the busy
+    // cursor) but for the extractor, which has none. Returns whether it started; *process is
+    // then its handle, which the caller closes.
+    bool LaunchProgram(str workingFolder, str commandLine, HANDLE* process, str applicationName,
+                       DWORD startFlags = STARTF_FORCEONFEEDBACK);
 
-    // The hand-off's unpack step: pkunzip on the target in tempFolder, waited for at most limitMs.
-    enum unpackResult { unpacked, unpackNotStarted, unpackTimedOut };
-    unpackResult UnpackArchive(const str& target, const str& tempFolder, DWORD limitMs);
+    // The hand-off's unpack step: pkunzip on the target, with tempFolder made current once the
+    // program has been looked up, waited for at most limitMs. unpackFailed: it ended with a
+    // status other than 0, given in *status; unpackNoFolder: tempFolder cannot be current.
+    enum unpackResult { unpacked, unpackNotStarted, unpackNoFolder, unpackTimedOut, unpackFailed };
+    unpackResult UnpackArchive(const str& target, const str& tempFolder, DWORD limitMs, DWORD* status);
 
     str installedPath;
     str modulePath;
@@ -54,14 +64,24 @@ public:
 
 private:
     bool namedSetup();
+    // The Options dialog; whichever button closed it, the changed options are saved. Returns
+    // whether they were.
+    bool editOptions();
+    // The options file, in long form.
+    str optionsFile();
+    str askFolder();
     str option(int id);
     // How the scan went: only a scanner that ran to its end lets the hand-off go on.
-    enum scanResult { scanDone, scanNotStarted, scanBroken, scanRemovedFile };
-    scanResult scan(const str& file, bool present, str& scanner, DWORD& status);
+    enum scanResult { scanDone, scanNotStarted, scanBroken, scanRemovedFile, scanUnsafeName };
+    scanResult scan(const str& file, str& scanner, DWORD& status);
     void keepForLater(const str& file, const str& downloadFolder, bool tell);
     void installNow(const str& file, const str& downloadFolder, bool zip);
-    void installZip(const str& target, const str& tempFolder, zipDirectory& listing);
-    void installExe(const str& target, const str& tempFolder);
-    void browse(const str& tempFolder);
-    bool startAndWait(const str& folder, const str& commandLine, const str& application, DWORD limitMs);
+    void installZip(const str& archive, const str& tempFolder, const str& downloadFolder,
+                    zipDirectory& listing);
+    void installExe(const str& program, const str& folder);
+    void browse(const str& folder);
+    // Keeps the file in the download folder and tells the user, after the preface, why it was
+    // not installed, where it is now and, when then is given, how to install it later.
+    void stop(const str& why, const str& file, const str& downloadFolder, const char* then,
+              const str& preface = str(""));
 };

@@ -1,30 +1,41 @@
-// UnpackArchive: pkunzip, started directly with start-up settings that hold only their size.
-#include "launchProgram.h"
+// UnpackArchive: pkunzip on the archive, in the temporary folder, within a time limit.
 #include "mainApp.h"
 
 #include "appOptions.h"
 #include "commandText.h"
-#include "handleDownload.h"
+#include "fileSystem.h"
+#include "launchProgram.h"
+#include "path.h"
 
-// The option is taken in lower case. "<path>" looks for pkunzip.exe along the search path; any
-// other folder gets a final backslash when it lacks one. A folder with a blank is quoted with
-// the program's name, and so is the archive's short path where the volume keeps no short names.
-mainApp::unpackResult mainApp::UnpackArchive(const str& target, const str& tempFolder, DWORD limitMs) {
+// The option is taken in lower case. "<path>" (or nothing) looks for pkunzip.exe along the
+// search path, before the temporary folder, which may hold an archive's own pkunzip.exe, becomes
+// current; any other folder must be a full path and gets a final backslash when it lacks one.
+// The command line stays as written ("pkunzip.exe -d -o ..."); the program found is named apart.
+// A folder with a blank is quoted with the program's name, and so is the archive's short path
+// where the volume keeps no short names.
+mainApp::unpackResult mainApp::UnpackArchive(const str& target, const str& tempFolder, DWORD limitMs,
+                                             DWORD* status) {
     str folder = option(appOptions::pkunzipId).toLower();
-    if (folder.toLower().compare("<path>") == 0)
+    str program;
+    if (folder.length() == 0 || folder.compare("<path>") == 0) {
         folder = "";
-    else if (folder.length() > 0 && folder[folder.length() - 1] != '\\')
-        folder += "\\";
-    str line = quotedIfBlank(folder + "pkunzip.exe") + " -d -o " + quotedIfBlank(shortPathName(target));
-
-    STARTUPINFOA startup = StartupInfo(0);
-    PROCESS_INFORMATION created;
-    ZeroMemory(&created, sizeof created);
-    if (!CreateProcessA(nullptr, line, nullptr, nullptr, FALSE, launchCreationFlags, nullptr, tempFolder, &startup,
-                        &created))
+        program = ProgramOnSearchPath("pkunzip.exe");
+    } else {
+        if (folder[folder.length() - 1] != '\\') folder += "\\";
+        if (IsFullPath(folder)) program = folder + "pkunzip.exe";
+    }
+    if (program.isNull()) {
+        *status = ERROR_FILE_NOT_FOUND;
         return unpackNotStarted;
-    CloseHandle(created.hThread);
-    DWORD waited = WaitForSingleObject(created.hProcess, limitMs);
-    CloseHandle(created.hProcess);
-    return waited == WAIT_TIMEOUT ? unpackTimedOut : unpacked;
+    }
+    if (!ChangeDir(tempFolder)) return unpackNoFolder;
+
+    str line = quotedIfBlank(folder + "pkunzip.exe") + " -d -o " + quotedIfBlank(shortPathName(target));
+    HANDLE process;
+    if (!LaunchProgram(tempFolder, line, &process, program, 0)) {
+        *status = GetLastError();
+        return unpackNotStarted;
+    }
+    if (!WaitForProgram(process, limitMs, status)) return unpackTimedOut;
+    return *status == 0 ? unpacked : unpackFailed;
 }

@@ -10,6 +10,7 @@ BUILD/e2e. The tour of make run (tour.py) drives the program through the same ha
 import argparse
 import configparser
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -17,7 +18,7 @@ import time
 
 os.environ.setdefault("WINEARCH", "win32")
 os.environ.setdefault("WINEDEBUG", "-all")
-os.environ.setdefault("WINEDLLOVERRIDES", "mscoree,mshtml=")
+os.environ.setdefault("WINEDLLOVERRIDES", "mscoree,mshtml=;winemenubuilder.exe=d")
 
 PRODUCT = "Brisk Download"
 OPTIONS = "Brisk Download Options"
@@ -73,8 +74,8 @@ class Program:
         self.bin_dir = bin_dir
         self.process = None
 
-    def start(self, command_line, env=None, cwd=None):
-        self.process = robot_start(self.robot, "run", windows_path(self.exe), command_line, env, cwd)
+    def start(self, command_line, env=None, cwd=None, stderr=None):
+        self.process = robot_start(self.robot, "run", windows_path(self.exe), command_line, env, cwd, stderr)
 
     def finished(self, timeout=30):
         """The program ended by itself with status 0."""
@@ -123,14 +124,34 @@ class Program:
         return read_ini(os.path.join(self.folder, "Briskdl.ini"))
 
 
-def robot_start(robot, verb, program, command_line, env=None, cwd=None):
+def robot_start(robot, verb, program, command_line, env=None, cwd=None, stderr=None):
     """The robot starting a program (verb run: PROGRAM with command_line; runline: command_line
     alone, as Windows starts a registered command) in the background, from the folder cwd (the
-    current one when None); returns the process."""
+    current one when None); returns the process. Wine's messages of the robot, the program and
+    what it starts go to the open file stderr (none when None)."""
     hex_line = command_line.encode("latin-1").hex()
     return subprocess.Popen(["wine", robot.exe, verb] + ([program] if program else []) + [hex_line],
-                            stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                            stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                            stderr=stderr if stderr is not None else subprocess.DEVNULL,
                             env={**os.environ, **(env or {})}, cwd=cwd)
+
+
+PROCESS_TRACE = {"WINEDEBUG": "+process"}
+
+
+def created_processes(trace_path):
+    """The processes that Wine's process trace (a start with env=PROCESS_TRACE and stderr to the
+    file) shows created, as (program file, command line) pairs, in order."""
+    created = []
+    pattern = re.compile(r'NtCreateUserProcess L".*?" image L"(.*?)" cmdline L"(.*)" parent')
+    with open(trace_path, encoding="latin-1") as f:
+        for line in f:
+            found = pattern.search(line)
+            if found:
+                image, command = (re.sub(r"\\(.)", lambda m: {"n": "\n", "r": "\r", "t": "\t"}.get(m[1], m[1]),
+                                         text) for text in found.groups())
+                created.append((image, command))
+    return created
 
 
 def program_ended(process, robot, timeout=30):
@@ -207,6 +228,14 @@ def hidden_and_read_only(path):
     os.chmod(path, 0o444)
 
 
+def later(first, name):
+    """The last paragraph of a stop: what to mend, then Brisk Install on the kept file."""
+    return f"{first}, in Explorer, right click on {name} and select Brisk Install."
+
+
+CHECK_SCANNER = "Check the Anti-virus scanner under Options, then"
+
+
 def explorer_stand_in(p):
     """A recorder named explorer.exe beside the program: a command line without a path finds it
     there before the system's own."""
@@ -242,7 +271,8 @@ def not_moved_and_kept(p, folder_text):
     file = p.download("tool.exe")
     p.start(windows_path(file))
     told = p.robot.box(PRODUCT, IDOK)
-    expect(told == f"tool.exe could not be moved to {folder_text}.", f"message: {told!r}")
+    expect(told == f"tool.exe could not be moved to {folder_text}; it is in {windows_path(p.path('incoming'))}.\n\n"
+           "Check the Download folder under Options, or move tool.exe to a folder of your own.", f"message: {told!r}")
     p.finished()
     expect(os.path.exists(file), "the downloaded file is lost")
 
@@ -277,6 +307,11 @@ def reg_add(key, values, replace=False):
     for name, data in values.items():
         subprocess.run(["wine", "reg", "add", key, "/v", name, "/d", data, "/f"], stdin=subprocess.DEVNULL,
                        capture_output=True, check=True)
+
+
+def programs_folder():
+    """The shell's Programs folder of the Start menu, per user, as the prefix's registry names it."""
+    return reg_query("HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", "Programs")
 
 
 def forget_uninstall_entry():

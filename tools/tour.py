@@ -16,8 +16,8 @@ import time
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 from harness import (ASK, IDNO, IDOK, IDYES, OPTIONS, PRODUCT, SECTION, TEMP, UNINSTALL_KEY,  # noqa: E402
-                     VIEWERS, Failure, Robot, expect, log_of, program_ended, read_ini, reg_query, robot_start,
-                     windows_path)
+                     VIEWERS, Failure, Robot, expect, log_of, program_ended, programs_folder, read_ini, reg_query,
+                     robot_start, windows_path)
 from tourScreens import Screens  # noqa: E402
 
 BIN = os.path.join(ROOT, "build", "win32", "bin")
@@ -180,7 +180,7 @@ class Tour:
         options = self.options()
         self.say("Briskdl.ini: " + "; ".join(f"{k}={v}" for k, v in options.items()))
         expect(options.get("Location of pkunzip") and options.get("Download folder"), "the options were not saved")
-        link = "C:\\windows\\Start Menu\\Programs\\Brisk Download.lnk"
+        link = programs_folder() + "\\Brisk Download.lnk"
         expect(os.path.isfile(unix(link)), f"no shortcut {link}")
         self.say(f"shortcut {link} starts {shortcut_target(link)}")
         helpers = {t: reg_query(VIEWERS, t) for t in MIME_TYPES}

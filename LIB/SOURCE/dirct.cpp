@@ -1,7 +1,9 @@
 // dirct: folder listings through FindFirstFileA, and the tree walks built on them.
 #include "dirct.h"
 
+#include "ownedHandle.h"
 #include "path.h"
+#include "samePath.h"
 
 #include <cstring>
 #include <windows.h>
@@ -24,9 +26,8 @@ bool taken(const WIN32_FIND_DATAA& found, DWORD filter) {
 
 void listInto(set<fbk>& entries, const char* pattern, DWORD filter) {
     WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(pattern, &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return;
+    findHandle search(FindFirstFileA(pattern, &found));
+    if (!search.valid()) return;
     do {
         fbk e = {};
         if (!taken(found, filter) || !e.setFoundName(found.cFileName, found.cAlternateFileName))
@@ -41,7 +42,6 @@ void listInto(set<fbk>& entries, const char* pattern, DWORD filter) {
         e.size = found.nFileSizeLow;
         entries.add(new fbk(e));
     } while (FindNextFileA(search, &found));
-    FindClose(search);
 }
 
 // An empty folder or pattern is not given. A folder of "" would make the search "\*.*", the root
@@ -62,8 +62,8 @@ dirct::dirct(const char* path, const char* filePattern, const char* dirPattern)
 }
 
 bool DeleteFiles(dirct& listing) {
-    if (!given(listing.path)) // its names would be taken from the root of the current drive
-        return listing.size() == 0;
+    // Its names would be taken from the root of the current drive, or from a root named so.
+    if (!given(listing.path) || NamesDriveRoot(listing.path)) return listing.size() == 0;
     bool all = true;
     for (fbk* e = listing.toFirst(0); e; e = listing.move(1))
         all = DeleteFileA(JoinPath(listing.path, e->name)) && all;
@@ -71,7 +71,7 @@ bool DeleteFiles(dirct& listing) {
 }
 
 void RemoveTree(const char* path) {
-    if (!given(path))
+    if (!given(path) || NamesDriveRoot(path)) // a whole drive is never anybody's tree to remove
         return;
     // A link to a folder (a junction or a symbolic link) goes, never what it points to.
     DWORD attributes = GetFileAttributesA(path);

@@ -20,11 +20,12 @@ public:
 
 // Deletes the folder with its files and, recursively, its subfolders. A link to a folder is
 // removed itself; what it points to is left alone. Reports nothing: what cannot be deleted stays.
-// A null or empty path deletes nothing.
+// A null or empty path, and the root of a drive or share (in any form), delete nothing.
 void RemoveTree(const char* path);
 // Calls visit with the listing of path, descends depth levels into the subfolders, then calls
 // visit with null to mark the end of this folder.
 void WalkTree(const char* path, void (*visit)(dirct* listing), int depth);
 // Deletes each file of the listing; true only when every deletion succeeded. A listing with a
-// null or empty path deletes nothing (true only when it holds no entry).
+// null or empty path, or the root of a drive or share, deletes nothing (true only when it holds
+// no entry).
 bool DeleteFiles(dirct& listing);

@@ -3,9 +3,10 @@
 
 #include "str.h"
 
-// Deletes every file directly inside folder, hidden, system and read-only ones included (their
-// attributes are cleared first), except the one that keep names in any form (null: none).
-// Sub-folders and what they hold stay. Stops at the first file that cannot be deleted, which
-// keeps its attributes, and returns its path; returns a null string when every file went. A
-// folder that cannot be listed is returned itself.
+// Deletes every file directly inside folder, hidden, system and read-only ones included, except
+// the one that keep names in any form (null: none). Sub-folders and what they hold stay. All or
+// nothing: when one file cannot be deleted (it is in use, or a program that runs), none is, every
+// file keeps its attributes, and that file's path is returned; a null string when every file
+// went. A folder that cannot be listed, the empty text and a drive root (in any form) are
+// returned themselves, with nothing deleted.
 str DeleteFolderFiles(const char* folder, const char* keep);

@@ -1,11 +1,13 @@
-// kron: the stopwatch, on GetTickCount's milliseconds.
+// kron: the stopwatch, on the tick count's milliseconds.
 #include "kron.h"
 
-#include <windows.h>
+void kron::start() {
+    start_ = ticks();
+}
 
-void kron::start() { start_ = GetTickCount(); }
-
-double kron::elapsed() const { return between(start_, GetTickCount()); }
+double kron::elapsed() const {
+    return between(start_, ticks());
+}
 
 void kron::pause(double seconds) {
     kron k;

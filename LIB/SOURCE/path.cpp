@@ -64,7 +64,10 @@ str NumberedName(const char* name, int n) {
 }
 
 str JoinPath(const char* a, const char* b) {
-    return str(a) + "\\" + b;
+    a = textOf(a);
+    int n = (int)strlen(a);
+    bool separated = n == 0 || a[n - 1] == '\\' || a[n - 1] == '/' || (n == 2 && a[1] == ':');
+    return separated ? str(a) + b : str(a) + "\\" + b;
 }
 
 bool FileExists(const char* path) {

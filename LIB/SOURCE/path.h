@@ -13,6 +13,9 @@ str LastExtOf(
     const char* path); // after the last dot of the file name: tool-1.2.zip gives zip; "" without one
 // The name with " (n)" before its last dot, or at its end without one: tool.zip, 2 gives tool (2).zip.
 str NumberedName(const char* name, int n);
+// a, a backslash, b; no backslash is added after one that is there, after a bare drive ("C:" and
+// "tool.zip" give "C:tool.zip", still in that drive's current folder, not its root) or to an empty
+// folder (b alone, in the current folder, not "\b" at the root of the current drive).
 str JoinPath(const char* a, const char* b);
 bool FileExists(const char* path); // a file or a folder
 // A path that does not depend on the current drive or folder: a drive letter, a colon and a

@@ -4,7 +4,7 @@
 #include "genApp.h"
 
 pref::pref(genApp& app, prefItem* items, int count, const str& sectionName, const char* fileBase)
-    : section(sectionName), items(items), count(count) {
+    : notSaved(nullptr), section(sectionName), items(items), count(count) {
     str base(fileBase);
     if (!fileBase) {
         str joined("");
@@ -28,8 +28,8 @@ prefItem* pref::findItem(int id) {
 bool pref::hasItem(int id) { return findItem(id) != nullptr; }
 
 bool pref::saveAll() {
-    bool all = true;
+    notSaved = nullptr;
     for (int i = 0; i < count; ++i)
-        all = items[i].writeProfile() && all;
-    return all;
+        if (!items[i].writeProfile() && !notSaved) notSaved = &items[i];
+    return !notSaved;
 }

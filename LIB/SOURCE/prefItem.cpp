@@ -4,11 +4,25 @@
 #include "winDlg.h"
 
 #include <cstdlib>
+#include <cstring>
 #include <windows.h>
 
 namespace {
 const int readBuffer = 1000;
 const int longestValue = 1 << 20;
+
+// What the profile reading takes away at either end of a value: white space, and a quote that
+// pairs with one at the other end.
+bool strippedAtAnEnd(char c) {
+    return c == '"' || c == '\'' || c == ' ' || c == '\t';
+}
+
+// The value as the file must hold it for the reading to give it back exactly.
+str fileText(const str& value) {
+    int n = value.length();
+    if (n > 0 && (strippedAtAnEnd(value[0]) || strippedAtAnEnd(value[n - 1]))) return "\"" + value + "\"";
+    return value.isNull() ? str("") : value;
+}
 } // namespace
 
 prefItem::prefItem(int id, const char* name, const char* defaultText, int control)
@@ -43,7 +57,8 @@ bool prefItem::writeProfile() {
         return true;
     if (!unread && value.compare(stored) == 0)
         return true;
-    if (!WritePrivateProfileStringA(owner->section, name, value ? (const char*)value : "", owner->fileName))
+    if (!storable(value) ||
+        !WritePrivateProfileStringA(owner->section, name, fileText(value), owner->fileName))
         return false;
     assigned = 0;
     dirty = 0;
@@ -59,12 +74,13 @@ str prefItem::getText() {
 
 int prefItem::getInt() {
     readProfile();
-    return atoi(value ? (const char*)value : "");
+    return IntOf(value);
 }
 
+// atol's rules, with strtol's defined result past a long.
 long prefItem::getLong() {
     readProfile();
-    return atol(value ? (const char*)value : "");
+    return strtol(value ? (const char*)value : "", nullptr, 10);
 }
 
 double prefItem::getDouble() {
@@ -78,7 +94,15 @@ void prefItem::assign(const str& text) {
     dirty = 1;
 }
 
-void prefItem::setText(const str& text) { assign(text); }
+bool prefItem::storable(const char* text) {
+    return !text || !strpbrk(text, "\r\n");
+}
+
+bool prefItem::setText(const str& text) {
+    if (!storable(text)) return false;
+    assign(text);
+    return true;
+}
 void prefItem::setInt(int v) { assign(str(v)); }
 void prefItem::setLong(long v) { assign(str(v)); }
 void prefItem::setDouble(double v) { assign(str(v)); }
@@ -93,7 +117,7 @@ void prefItem::toControl(winDlg& dialog) {
     if (control == -1 || !dialog.Item(control))
         return;
     readProfile();
-    int number = atoi(value ? (const char*)value : "");
+    int number = IntOf(value);
     if (kind == 1)
         dialog.SetCheck(control, number);
     else if (kind >= 2)

@@ -17,7 +17,11 @@ struct resrc {
 // An owning list of records that frees each handle as its record leaves the list.
 class resrcs : public set<resrc> {
 public:
+    resrcs() {}
     ~resrcs() override { clear(); }
+    // A copy would free the same handles a second time.
+    resrcs(const resrcs&) = delete;
+    resrcs& operator=(const resrcs&) = delete;
     void release(resrc* r) override {
         if (owns && r)
             r->free();

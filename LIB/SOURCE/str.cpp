@@ -6,6 +6,7 @@
 #include <climits>
 #include <cstdarg>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <new>
 
@@ -133,6 +134,11 @@ int str::compareN(const str& other, int n) const {
 }
 
 int compareStr(const str& a, const str& b) { return a.compare(b); }
+
+int IntOf(const char* text) {
+    long value = strtol(textOf(text), nullptr, 10); // LONG_MAX or LONG_MIN past a long
+    return value > INT_MAX ? INT_MAX : value < INT_MIN ? INT_MIN : (int)value;
+}
 
 int str::find(const char* text) const {
     const char* t = textOf(s);

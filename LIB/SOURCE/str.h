@@ -117,4 +117,9 @@ private:
 // The comparison with which string lists are sorted (strcmp's sign convention).
 int compareStr(const str& a, const str& b);
 
+// The integer value of a text by C atoi rules: leading white space, an optional sign, decimal
+// digits up to the first other character; 0 for a null text or no digits. A value beyond an int,
+// where atoi's result is undefined, stops at INT_MAX or INT_MIN.
+int IntOf(const char* text);
+
 str operator+(const char* left, const str& right);

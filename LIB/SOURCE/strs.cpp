@@ -1,10 +1,13 @@
 // strs: wrapping, file reading and writing, sorting, joining and filtering of string lists.
 #include "strs.h"
 
+#include "ownedFile.h"
+
 #include <algorithm>
 #include <climits>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <new>
 #include <string_view>
 #include <unordered_set>
@@ -52,16 +55,22 @@ void strs::wrap(int width, const char* text) {
     add(text);
 }
 
-// The file is read in blocks and cut as the C library's fgets with a 1000-byte buffer cuts it: a
-// piece ends after a line feed or after 999 characters. An entry is its piece up to a NUL byte,
-// without the line end (chop). The file is opened in text mode, so the C library still
-// translates what it reads. The block is on the stack and the stream unbuffered: no large
-// allocation sits between the many small ones of the entries.
+// The stream is unbuffered: the reader takes blocks of its own, and no large allocation sits
+// between the many small ones of the entries. The file is opened in text mode, so the C library
+// still translates what it reads.
 int strs::read(const char* path) {
-    FILE* f = fopen(path, "rt");
+    ownedFile f(path, "rt");
     if (!f)
         return 0;
     setvbuf(f, nullptr, _IONBF, 0);
+    return read((FILE*)f);
+}
+
+// The stream is read in blocks and cut as the C library's fgets with a 1000-byte buffer cuts it:
+// a piece ends after a line feed or after 999 characters. An entry is its piece up to a NUL byte,
+// without the line end (chop). The block is on the stack.
+int strs::read(FILE* stream) {
+    if (!stream) return 0;
     const size_t piece = 999, size = 16384;
     char block[size];
     size_t from = 0, to = 0;
@@ -72,7 +81,7 @@ int strs::read(const char* path) {
             to -= from;
             from = 0;
             while (to < piece && !atEnd) {
-                size_t got = fread(block + to, 1, size - to, f);
+                size_t got = fread(block + to, 1, size - to, stream);
                 to += got;
                 atEnd = got == 0;
             }
@@ -84,20 +93,20 @@ int strs::read(const char* path) {
         const char* lineFeed = (const char*)memchr(start, '\n', most);
         size_t taken = lineFeed ? (size_t)(lineFeed - start) + 1 : most;
         from += taken;
-        str* entry = new str(start, (int)taken); // up to a NUL byte, as fgets's caller sees it
+        std::unique_ptr<str> entry(new str(start, (int)taken)); // up to a NUL byte, as fgets's caller sees it
         add(&entry->chop());
+        entry.release(); // the list holds it now
     }
-    fclose(f);
     return 1;
 }
 
 // Buffered lines reach the file only when it is closed, so a full disk shows there.
 int strs::write(const char* path, const char* mode) {
-    FILE* f = fopen(path, mode);
+    ownedFile f(path, mode);
     if (!f)
         return 0;
     int ok = print(f);
-    return fclose(f) == 0 && ok;
+    return f.close() && ok;
 }
 
 int strs::print(FILE* stream) {
@@ -154,14 +163,15 @@ void strs::sortByText() {
 // Walks the list once, noting where each entry's text is and how long, then copies from those
 // notes into one array of blanks: the entries' nodes and strings, wherever the heap has put them,
 // are reached once, and joining many lines stays linear. An entry is chopped only when it ends in
-// a line end.
+// a line end. The total is counted in 64 bits: a list may hold one entry many times, and a
+// size_t of 32 bits would wrap before the check.
 str strs::join() {
     str result; // the one object returned, so that it is not copied on the way out
     if (!first)
         return result;
     std::vector<std::pair<const char*, size_t>> texts;
     texts.reserve((size_t)count);
-    size_t total = 0;
+    uint64_t total = 0;
     for (node* n = first; n; n = n->next) {
         const char* text = *n->element;
         size_t len = text ? strlen(text) : 0;

@@ -22,6 +22,8 @@ public:
     // Appends one entry per line of at most 999 characters (longer lines come in pieces), with
     // line ends removed. Returns 1, or 0 when the file cannot be opened.
     int read(const char* path);
+    // The same from an open stream, from where it stands to its end; 0 for a null stream.
+    int read(FILE* stream);
     // Writes each entry and a line feed to the file opened with mode (a null entry as an empty
     // line). Returns 1, or 0 when the file cannot be opened, a write fails or the close fails.
     int write(const char* path, const char* mode);

@@ -49,8 +49,13 @@ int winDlg::CheckedIndex(int first, int count) {
     return -1;
 }
 
+// The index may come from a file: only 0 to count - 1 checks a button, any other clears the group.
 void winDlg::SetRadio(int first, int count, int index) {
-    CheckRadioButton(HWindow, first, first + count - 1, first + index);
+    if (index >= 0 && index < count)
+        CheckRadioButton(HWindow, first, first + count - 1, first + index);
+    else
+        for (int i = 0; i < count; ++i)
+            CheckDlgButton(HWindow, first + i, BST_UNCHECKED);
 }
 
 void winDlg::TransferRadio(int first, int count, int& value, int direction) {

@@ -10,6 +10,7 @@ struct winPlace {
 
 // Each of the first four blank-separated words by C atof rules, times the screen width (x, w) or
 // height (y, h), truncated toward zero; a missing word gives 0. Readers accept ".25" and "0.25".
+// A word that is not finite gives 0; a product beyond an int gives INT_MAX or INT_MIN.
 winPlace PositionFromText(const str& text, int screenWidth, int screenHeight);
 
 // Each fraction as "%g " followed by 1 or 0: 200 150 400 300 on 800 x 600 gives

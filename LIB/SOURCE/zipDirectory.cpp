@@ -10,17 +10,77 @@
 
 namespace {
 
-const uint32_t endSignature = 0x06054b50, entrySignature = 0x02014b50, localSignature = 0x04034b50,
-               zip64LocatorSignature = 0x07064b50;
-const uint32_t endSize = 22, entrySize = 46, localSize = 30, zip64LocatorSize = 20, maxComment = 0xFFFF;
-const uint16_t zip64ExtraId = 0x0001;
-
 uint16_t get16(const unsigned char* p) {
     return (uint16_t)(p[0] | p[1] << 8);
 }
 uint32_t get32(const unsigned char* p) {
     return get16(p) | (uint32_t)get16(p + 2) << 16;
 }
+
+const uint32_t maxComment = 0xFFFF;
+
+// The end-of-central-directory record; its comment follows.
+struct endRecord {
+    static const uint32_t signature = 0x06054b50, size = 22;
+    uint16_t disk, directoryDisk, entriesHere, entries;
+    uint32_t directorySize, directoryAt;
+    uint16_t commentLength;
+    explicit endRecord(const unsigned char* p)
+        : disk(get16(p + 4)), directoryDisk(get16(p + 6)), entriesHere(get16(p + 8)), entries(get16(p + 10)),
+          directorySize(get32(p + 12)), directoryAt(get32(p + 16)), commentLength(get16(p + 20)) {}
+};
+
+// What stands before a ZIP64 archive's end record.
+struct zip64Locator {
+    static const uint32_t signature = 0x07064b50, size = 20;
+};
+
+// The fixed part of a central directory entry; its name, extra field and comment follow.
+struct centralEntry {
+    static const uint32_t signature = 0x02014b50, size = 46;
+    uint32_t packed, unpacked;
+    uint16_t nameLength, extraLength, commentLength, disk;
+    uint32_t localAt;
+    explicit centralEntry(const unsigned char* p)
+        : packed(get32(p + 20)), unpacked(get32(p + 24)), nameLength(get16(p + 28)),
+          extraLength(get16(p + 30)), commentLength(get16(p + 32)), disk(get16(p + 34)),
+          localAt(get32(p + 42)) {}
+    uint64_t length() const { return (uint64_t)size + nameLength + extraLength + commentLength; }
+};
+
+// The fixed part of an entry's local header; its name and extra field follow, then the data.
+struct localHeader {
+    static const uint32_t signature = 0x04034b50, size = 30;
+    uint16_t nameLength, extraLength;
+    explicit localHeader(const unsigned char* p) : nameLength(get16(p + 26)), extraLength(get16(p + 28)) {}
+};
+
+// The fields of an extra block, one at a time: an identifier, a length, that many bytes. A field
+// that runs past the block's end is given with what the block holds of it, as a reader may
+// take it so.
+class extraFields {
+public:
+    extraFields(const unsigned char* extra, uint32_t n) : extra(extra), n(n) {}
+    bool next(uint16_t& id, const unsigned char*& data, uint32_t& length) {
+        if (at + 4 > n) return false;
+        id = get16(extra + at);
+        uint32_t stated = get16(extra + at + 2), left = n - at - 4;
+        length = stated < left ? stated : left;
+        data = extra + at + 4;
+        at += 4 + stated;
+        return true;
+    }
+
+private:
+    const unsigned char* extra;
+    uint32_t n, at = 0;
+};
+
+const uint16_t zip64ExtraId = 0x0001;
+// Info-ZIP's Unicode path: a version byte, the CRC-32 of the stored name, the name in UTF-8.
+// Extractors that know it write the entry under that name.
+const uint16_t unicodePathId = 0x7075;
+const uint32_t unicodePathHead = 5;
 
 class fileSource : public zipSource {
 public:
@@ -32,6 +92,8 @@ public:
         if (f)
             fclose(f);
     }
+    fileSource(const fileSource&) = delete;
+    fileSource& operator=(const fileSource&) = delete;
     bool opened() const { return f != nullptr; }
     uint64_t size() override { return n; }
     bool read(uint64_t offset, void* out, uint32_t count) override {
@@ -63,6 +125,16 @@ bool isSeparator(char c) {
     return c == '/' || c == '\\';
 }
 
+bool equalIgnoringAsciiCase(const char* a, const char* b, uint32_t n) {
+    for (uint32_t i = 0; i < n; ++i) {
+        char x = a[i], y = b[i];
+        if (x >= 'A' && x <= 'Z') x = (char)(x - 'A' + 'a');
+        if (y >= 'A' && y <= 'Z') y = (char)(y - 'A' + 'a');
+        if (x != y) return false;
+    }
+    return true;
+}
+
 // A component that Windows may read as the parent folder, or as more than one level up.
 bool climbs(const char* c, uint32_t n) {
     uint32_t dots = 0;
@@ -75,25 +147,165 @@ bool climbs(const char* c, uint32_t n) {
     return dots >= 2;
 }
 
-// Whether the extra fields hold a ZIP64 one; a malformed tail is not looked into.
+// A digit that Windows reads after COM or LPT: 0 to 9, or a superscript one, two or three as the
+// ANSI code page writes it (0xB9, 0xB2, 0xB3), as the OEM code page 850 of DOS extractors writes
+// it (0xFB, 0xFD, 0xFC; 437 has 0xFD for two), or in UTF-8 (0xC2 before the ANSI byte).
+bool isPortDigit(const unsigned char* d, uint32_t n) {
+    auto ansi = [](unsigned char c) { return c == 0xB9 || c == 0xB2 || c == 0xB3; };
+    if (n == 1)
+        return (d[0] >= '0' && d[0] <= '9') || ansi(d[0]) || d[0] == 0xFB || d[0] == 0xFD || d[0] == 0xFC;
+    return n == 2 && d[0] == 0xC2 && ansi(d[1]);
+}
+
+// A component that Windows opens as a device, whatever extension follows: its part before the
+// first dot, without the blanks that end it, is a device's name in any letter case.
+bool isDevice(const char* c, uint32_t n) {
+    static const char* const devices[] = {"con", "prn", "aux", "nul", "clock$", "conin$", "conout$"};
+    uint32_t base = 0;
+    while (base < n && c[base] != '.')
+        ++base;
+    while (base > 0 && c[base - 1] == ' ')
+        --base;
+    for (const char* device : devices)
+        if (strlen(device) == base && equalIgnoringAsciiCase(c, device, base)) return true;
+    return base > 3 && (equalIgnoringAsciiCase(c, "com", 3) || equalIgnoringAsciiCase(c, "lpt", 3)) &&
+           isPortDigit((const unsigned char*)c + 3, base - 3);
+}
+
 bool hasZip64Extra(const unsigned char* extra, uint32_t n) {
-    for (uint32_t at = 0; at + 4 <= n; at += 4 + get16(extra + at + 2))
-        if (get16(extra + at) == zip64ExtraId)
-            return true;
+    extraFields fields(extra, n);
+    uint16_t id;
+    const unsigned char* data;
+    uint32_t length;
+    while (fields.next(id, data, length))
+        if (id == zip64ExtraId) return true;
     return false;
 }
 
-bool equalIgnoringAsciiCase(const char* a, const char* b, uint32_t n) {
-    for (uint32_t i = 0; i < n; ++i) {
-        char x = a[i], y = b[i];
-        if (x >= 'A' && x <= 'Z')
-            x = (char)(x - 'A' + 'a');
-        if (y >= 'A' && y <= 'Z')
-            y = (char)(y - 'A' + 'a');
-        if (x != y)
-            return false;
+// The text of n bytes, up to a zero byte among them.
+str textOf(const char* p, uint32_t n) {
+    const char* zero = (const char*)memchr(p, '\0', n);
+    return str(p, zero ? (int)(zero - p) : (int)n);
+}
+
+// Refused when the name as stored, or a Unicode path of the extra fields (whatever its version
+// or checksum: an extractor may trust it), does not stay inside; offender names it.
+zipDirectory::verdict checkNames(const char* name, uint32_t nameLength, const unsigned char* extra,
+                                 uint32_t extraLength, str& offender) {
+    if (!StaysInside(name, nameLength)) {
+        offender = textOf(name, nameLength);
+        return zipDirectory::outside;
     }
-    return true;
+    extraFields fields(extra, extraLength);
+    uint16_t id;
+    const unsigned char* data;
+    uint32_t length;
+    while (fields.next(id, data, length)) {
+        if (id != unicodePathId || length <= unicodePathHead) continue;
+        const char* unicode = (const char*)data + unicodePathHead;
+        if (!StaysInside(unicode, length - unicodePathHead)) {
+            offender = textOf(unicode, length - unicodePathHead);
+            return zipDirectory::outside;
+        }
+    }
+    return zipDirectory::sound;
+}
+
+// The record is searched for backwards from the end of the file. A comment may hold the
+// record's signature too: the record taken is the one whose comment ends exactly at the end of
+// the file, or, with bytes after the comment, the last one whose comment fits. Extractors take
+// the last signature they find, so a record with another signature after it (in its comment)
+// would have them read another directory than the one checked here: such an archive is refused,
+// and so are two records that both end exactly.
+zipDirectory::verdict findEnd(zipSource& source, uint64_t& endAt, unsigned char* record) {
+    uint64_t size = source.size();
+    if (size < endRecord::size) return zipDirectory::notAnArchive;
+    uint32_t tailSize = (uint32_t)(size < endRecord::size + maxComment ? size : endRecord::size + maxComment);
+    std::unique_ptr<unsigned char[]> tail(new unsigned char[tailSize]);
+    uint64_t tailStart = size - tailSize;
+    if (!source.read(tailStart, tail.get(), tailSize)) return zipDirectory::unreadable;
+    const unsigned char *exact = nullptr, *fitting = nullptr, *last = nullptr;
+    for (uint32_t at = tailSize - endRecord::size + 1; at-- > 0;) {
+        if (get32(&tail[at]) != endRecord::signature) continue;
+        if (!last) last = &tail[at];
+        uint64_t commentEnd = (uint64_t)at + endRecord::size + endRecord(&tail[at]).commentLength;
+        if (commentEnd == tailSize && exact) return zipDirectory::damaged;
+        if (commentEnd == tailSize)
+            exact = &tail[at];
+        else if (commentEnd < tailSize && !fitting)
+            fitting = &tail[at];
+    }
+    const unsigned char* end = exact ? exact : fitting;
+    if (!end) return last ? zipDirectory::damaged : zipDirectory::notAnArchive;
+    if (end != last) return zipDirectory::damaged;
+    endAt = tailStart + (uint64_t)(end - tail.get());
+    memcpy(record, end, endRecord::size);
+    return zipDirectory::sound;
+}
+
+// Extractors that find the directory short of the record take the difference for bytes put
+// before the archive and read the directory that ends at the record: so it must end there.
+zipDirectory::verdict checkEnd(zipSource& source, const endRecord& end, uint64_t endAt) {
+    if (end.entries == 0xFFFF || end.entriesHere == 0xFFFF || end.directorySize == 0xFFFFFFFF ||
+        end.directoryAt == 0xFFFFFFFF)
+        return zipDirectory::zip64;
+    unsigned char locator[4];
+    if (endAt >= zip64Locator::size && source.read(endAt - zip64Locator::size, locator, 4) &&
+        get32(locator) == zip64Locator::signature)
+        return zipDirectory::zip64;
+    if (end.disk != 0 || end.directoryDisk != 0 || end.entriesHere != end.entries)
+        return zipDirectory::spanned;
+    return (uint64_t)end.directoryAt + end.directorySize == endAt ? zipDirectory::sound
+                                                                  : zipDirectory::damaged;
+}
+
+// The local header repeats the name, which an extractor may follow instead, and may hold a
+// Unicode path of its own; its data must end before the directory begins.
+zipDirectory::verdict checkLocal(zipSource& source, const centralEntry& entry, const char* name,
+                                 uint64_t directoryAt, str& offender) {
+    unsigned char head[localHeader::size];
+    if ((uint64_t)entry.localAt + localHeader::size > directoryAt ||
+        !source.read(entry.localAt, head, localHeader::size) || get32(head) != localHeader::signature)
+        return zipDirectory::damaged;
+    localHeader local(head);
+    if (local.nameLength != entry.nameLength) return zipDirectory::damaged;
+    uint64_t dataEnd =
+        (uint64_t)entry.localAt + localHeader::size + local.nameLength + local.extraLength + entry.packed;
+    uint32_t length = (uint32_t)local.nameLength + local.extraLength;
+    std::unique_ptr<unsigned char[]> nameAndExtra(new unsigned char[length]);
+    if (dataEnd > directoryAt || !source.read(entry.localAt + localHeader::size, nameAndExtra.get(), length) ||
+        memcmp(nameAndExtra.get(), name, local.nameLength) != 0)
+        return zipDirectory::damaged;
+    return checkNames(name, local.nameLength, nameAndExtra.get() + local.nameLength, local.extraLength,
+                      offender);
+}
+
+// One entry of the directory at pos, checked with its local header; pos moves past it and its
+// name is listed.
+zipDirectory::verdict readEntry(zipSource& source, uint64_t& pos, uint64_t directoryAt, uint64_t directoryEnd,
+                                strs& names, str& offender) {
+    unsigned char head[centralEntry::size];
+    if (pos + centralEntry::size > directoryEnd || !source.read(pos, head, centralEntry::size) ||
+        get32(head) != centralEntry::signature)
+        return zipDirectory::damaged;
+    centralEntry entry(head);
+    if (pos + entry.length() > directoryEnd || entry.nameLength == 0) return zipDirectory::damaged;
+    uint32_t length = (uint32_t)entry.nameLength + entry.extraLength;
+    std::unique_ptr<unsigned char[]> nameAndExtra(new unsigned char[length]);
+    if (!source.read(pos + centralEntry::size, nameAndExtra.get(), length)) return zipDirectory::damaged;
+    const char* name = (const char*)nameAndExtra.get();
+    const unsigned char* extra = nameAndExtra.get() + entry.nameLength;
+    if (entry.packed == 0xFFFFFFFF || entry.unpacked == 0xFFFFFFFF || entry.localAt == 0xFFFFFFFF ||
+        hasZip64Extra(extra, entry.extraLength))
+        return zipDirectory::zip64;
+    if (entry.disk != 0) return zipDirectory::spanned;
+    if (memchr(name, '\0', entry.nameLength)) return zipDirectory::damaged;
+    zipDirectory::verdict v = checkNames(name, entry.nameLength, extra, entry.extraLength, offender);
+    if (v == zipDirectory::sound) v = checkLocal(source, entry, name, directoryAt, offender);
+    if (v != zipDirectory::sound) return v;
+    names.add(str(name, (int)entry.nameLength));
+    pos += entry.length();
+    return zipDirectory::sound;
 }
 
 } // namespace
@@ -112,8 +324,7 @@ bool StaysInside(const char* name, uint32_t n) {
         uint32_t end = start;
         while (end < n && !isSeparator(name[end]))
             ++end;
-        if (climbs(name + start, end - start))
-            return false;
+        if (climbs(name + start, end - start) || isDevice(name + start, end - start)) return false;
         start = end + 1;
     }
     return true;
@@ -135,99 +346,17 @@ zipDirectory::verdict zipDirectory::check(zipSource& source) {
     return v;
 }
 
-// The record is searched for backwards from the end of the file. A comment may hold the
-// record's signature too: the record taken is the one whose comment ends exactly at the end of
-// the file, or, with bytes after the comment, the last one whose comment fits. Extractors take
-// the last signature they find, so a record with another signature after it (in its comment)
-// would have them read another directory than the one checked here: such an archive is refused,
-// and so are two records that both end exactly.
 zipDirectory::verdict zipDirectory::readDirectory(zipSource& source) {
-    uint64_t size = source.size();
-    if (size < endSize)
-        return notAnArchive;
-    uint32_t tailSize = (uint32_t)(size < endSize + maxComment ? size : endSize + maxComment);
-    std::unique_ptr<unsigned char[]> tail(new unsigned char[tailSize]);
-    uint64_t tailStart = size - tailSize;
-    if (!source.read(tailStart, tail.get(), tailSize)) return unreadable;
-    const unsigned char *exact = nullptr, *fitting = nullptr, *last = nullptr;
-    for (uint32_t at = tailSize - endSize + 1; at-- > 0;) {
-        if (get32(&tail[at]) != endSignature)
-            continue;
-        if (!last)
-            last = &tail[at];
-        uint64_t commentEnd = (uint64_t)at + endSize + get16(&tail[at + 20]);
-        if (commentEnd == tailSize && exact)
-            return damaged;
-        if (commentEnd == tailSize)
-            exact = &tail[at];
-        else if (commentEnd < tailSize && !fitting)
-            fitting = &tail[at];
-    }
-    const unsigned char* end = exact ? exact : fitting;
-    if (!end)
-        return last ? damaged : notAnArchive;
-    if (end != last)
-        return damaged;
-    uint64_t endAt = tailStart + (uint64_t)(end - tail.get());
-
-    uint16_t disk = get16(end + 4), directoryDisk = get16(end + 6), entriesHere = get16(end + 8),
-             entries = get16(end + 10);
-    uint32_t directorySize = get32(end + 12), directoryAt = get32(end + 16);
-    if (entries == 0xFFFF || entriesHere == 0xFFFF || directorySize == 0xFFFFFFFF ||
-        directoryAt == 0xFFFFFFFF)
-        return zip64;
-    unsigned char locator[4];
-    if (endAt >= zip64LocatorSize && source.read(endAt - zip64LocatorSize, locator, 4) &&
-        get32(locator) == zip64LocatorSignature)
-        return zip64;
-    if (disk != 0 || directoryDisk != 0 || entriesHere != entries)
-        return spanned;
-    if ((uint64_t)directoryAt + directorySize > endAt)
-        return damaged;
-
-    uint64_t pos = directoryAt, directoryEnd = (uint64_t)directoryAt + directorySize;
-    std::unique_ptr<unsigned char[]> entry, local;
-    for (uint32_t e = 0; e < entries; ++e) {
-        unsigned char head[entrySize];
-        if (pos + entrySize > directoryEnd || !source.read(pos, head, entrySize) ||
-            get32(head) != entrySignature)
-            return damaged;
-        uint32_t nameLength = get16(head + 28), extraLength = get16(head + 30);
-        uint64_t entryLength = (uint64_t)entrySize + nameLength + extraLength + get16(head + 32);
-        if (pos + entryLength > directoryEnd || nameLength == 0)
-            return damaged;
-        entry.reset(new unsigned char[nameLength + extraLength]);
-        if (!source.read(pos + entrySize, entry.get(), nameLength + extraLength)) return damaged;
-        const char* name = (const char*)entry.get();
-        uint32_t packed = get32(head + 20), unpacked = get32(head + 24), localAt = get32(head + 42);
-        if (packed == 0xFFFFFFFF || unpacked == 0xFFFFFFFF || localAt == 0xFFFFFFFF ||
-            hasZip64Extra(entry.get() + nameLength, extraLength))
-            return zip64;
-        if (get16(head + 34) != 0)
-            return spanned;
-        if (memchr(name, '\0', nameLength))
-            return damaged;
-        if (!StaysInside(name, nameLength)) {
-            offender = str(name, (int)nameLength);
-            return outside;
-        }
-
-        // The local header repeats the name, which an extractor may follow instead, and its
-        // data must end before the directory begins.
-        unsigned char localHead[localSize];
-        if ((uint64_t)localAt + localSize > directoryAt || !source.read(localAt, localHead, localSize) ||
-            get32(localHead) != localSignature || get16(localHead + 26) != nameLength)
-            return damaged;
-        uint64_t dataEnd = (uint64_t)localAt + localSize + nameLength + get16(localHead + 28) + packed;
-        local.reset(new unsigned char[nameLength]);
-        if (dataEnd > directoryAt || !source.read(localAt + localSize, local.get(), nameLength) ||
-            memcmp(local.get(), name, nameLength) != 0)
-            return damaged;
-
-        names.add(str(name, (int)nameLength));
-        pos += entryLength;
-    }
-    return pos == directoryEnd ? sound : damaged; // else the entry count and the size disagree
+    uint64_t endAt = 0;
+    unsigned char record[endRecord::size];
+    verdict v = findEnd(source, endAt, record);
+    if (v != sound) return v;
+    endRecord end(record);
+    if ((v = checkEnd(source, end, endAt)) != sound) return v;
+    uint64_t pos = end.directoryAt;
+    for (uint32_t e = 0; e < end.entries; ++e)
+        if ((v = readEntry(source, pos, end.directoryAt, endAt, names, offender)) != sound) return v;
+    return pos == endAt ? sound : damaged; // else the entry count and the size disagree
 }
 
 bool zipDirectory::holdsTopFile(const char* wanted) {

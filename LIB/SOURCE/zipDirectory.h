@@ -34,18 +34,20 @@ public:
         unreadable,   // the file could not be opened or read
         notAnArchive, // no end-of-directory record
         damaged,      // truncated or inconsistent: offsets, sizes or the entry count disagree
-        outside,      // an entry name is absolute, has a drive or climbs out with ".."
+        outside,      // an entry name is absolute, has a drive, climbs out with ".." or names a device
         zip64,        // a ZIP64 archive, beyond what pkunzip reads
         spanned,      // an archive over several disks
     };
 
     // Reads the end-of-directory record (found behind an archive comment too) and every entry
-    // of the directory, with each entry's local header. The first fault found decides.
+    // of the directory, which must end where the record begins, with each entry's local header.
+    // Each name is checked as stored and under every Unicode path its extra fields give it. The
+    // first fault found decides.
     verdict check(zipSource& source);
     verdict check(const char* path); // the file at path
 
     strs names;   // when sound: every entry's name as stored (a folder's ends in '/')
-    str offender; // when outside: the name that was refused
+    str offender; // when outside: the name that was refused (up to a zero byte in it)
 
     // Whether the archive holds a file of this name (ASCII case ignored) at its top level.
     bool holdsTopFile(const char* name);
@@ -55,6 +57,9 @@ private:
 };
 
 // Whether an entry name, as stored, unpacks inside the folder it is unpacked into: not empty,
-// not starting with a separator ('/' or '\'), no drive or other colon, and no component of
-// dots and blanks alone with two dots or more ("..", "...", ".. ").
+// not starting with a separator ('/' or '\'), no drive or other colon, no zero byte, no
+// component of dots and blanks alone with two dots or more ("..", "...", ".. "), and no component
+// that Windows opens as a device: CON, PRN, AUX, NUL, COM0-COM9, LPT0-LPT9, CLOCK$, CONIN$ and
+// CONOUT$ in any letter case, with any extension ("nul.txt", "Com1 .log"), the port's digit also
+// a superscript one, two or three ("COM\xB9").
 bool StaysInside(const char* name, uint32_t n);

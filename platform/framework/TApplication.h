@@ -20,6 +20,8 @@ public:
     TApplication(const char* name, HINSTANCE instance, HINSTANCE prevInstance, const char* cmdLine,
                  int cmdShow);
     virtual ~TApplication();
+    TApplication(const TApplication&) = delete; // it owns the main window and the library it loaded
+    TApplication& operator=(const TApplication&) = delete;
 
     // The default run: InitInstance, then, unless that failed, the message loop until WM_QUIT
     // (which the main window posts as it goes); a main window still there then is deleted.

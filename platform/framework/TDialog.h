@@ -9,6 +9,8 @@ public:
     // The template is looked up by name (without regard to case) in the program's own resources.
     TDialog(HWND parent, const char* templateName);
     virtual ~TDialog();
+    TDialog(const TDialog&) = delete; // it owns its copy of the template name
+    TDialog& operator=(const TDialog&) = delete;
 
     // Runs the dialog modally; returns the result it was ended with (IDOK, IDCANCEL), or -1 when
     // it could not be created. The application's custom controls are switched on first (without

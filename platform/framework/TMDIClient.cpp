@@ -6,12 +6,13 @@
 namespace {
 const UINT firstChildId = 0xFF00;
 
-// The framework objects of the client's child windows (icon titles have none).
-std::vector<TWindow*> childObjects(HWND client) {
-    std::vector<TWindow*> found;
+// The client's child windows that have framework objects (icon titles have none). A child's close
+// check (a message box runs a message loop) or its end may end other children, so the walks hold
+// windows, and take each object again from its window just before they use it.
+std::vector<HWND> childWindows(HWND client) {
+    std::vector<HWND> found;
     for (HWND w = GetWindow(client, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
-        if (TWindow* object = TWindow::ObjectOf(w))
-            found.push_back(object);
+        if (TWindow::ObjectOf(w)) found.push_back(w);
     return found;
 }
 } // namespace
@@ -39,19 +40,20 @@ void TMDIClient::ArrangeIcons() { SendMessageA(HWindow, WM_MDIICONARRANGE, 0, 0)
 HWND TMDIClient::ActiveChild() { return (HWND)SendMessageA(HWindow, WM_MDIGETACTIVE, 0, 0); }
 
 bool TMDIClient::ChildrenCanClose() {
-    for (TWindow* child : childObjects(HWindow))
-        if (!child->CanClose())
-            return false;
+    for (HWND w : childWindows(HWindow))
+        if (TWindow* child = ObjectOf(w))
+            if (!child->CanClose()) return false;
     return true;
 }
 
 bool TMDIClient::CloseChildren() {
     bool all = true;
-    for (TWindow* child : childObjects(HWindow)) {
-        if (child->CanClose())
-            child->Destroy();
-        else
+    for (HWND w : childWindows(HWindow)) {
+        TWindow* child = ObjectOf(w);
+        if (child && !child->CanClose())
             all = false;
+        else if ((child = ObjectOf(w))) // its own close check may have ended it
+            child->Destroy();
     }
     return all;
 }

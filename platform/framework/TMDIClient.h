@@ -11,9 +11,10 @@ public:
     virtual void TileChildren();    // side by side, by WM_MDITILE
     virtual void CascadeChildren(); // WM_MDICASCADE
     virtual void ArrangeIcons();    // WM_MDIICONARRANGE
-    // Closes every child whose close check agrees; returns whether all of them went.
+    // Closes every child whose close check agrees; returns whether all of them went. A child
+    // ended by another on the way counts as gone.
     virtual bool CloseChildren();
-    // Whether every child's close check agrees.
+    // Whether every child's close check agrees; a child ended by another's check is not asked.
     bool ChildrenCanClose();
     HWND ActiveChild(); // WM_MDIGETACTIVE
 

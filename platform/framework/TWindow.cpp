@@ -9,8 +9,9 @@ TWindow* TWindow::creating = nullptr;
 
 TWindow::TWindow(TWindow* parent, const char* title)
     : Attr{WS_OVERLAPPEDWINDOW, 0, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr},
-      HWindow(nullptr), Parent(parent), Title(strcpy(new char[strlen(title ? title : "") + 1], title ? title : "")),
-      subclassed(nullptr), made(false) {}
+      HWindow(nullptr), Parent(parent),
+      Title(strcpy(new char[strlen(title ? title : "") + 1], title ? title : "")), subclassed(nullptr),
+      made(false), inCreate(false) {}
 
 TWindow::~TWindow() {
     if (HWindow) {
@@ -41,14 +42,16 @@ bool TWindow::Create() {
     }
     TWindow* outer = creating;
     creating = this;
+    inCreate = true;
     HWND window = CreateHandle(Parent ? Parent->HWindow : nullptr);
     creating = outer;
-    if (!window)
-        return false;
-    attach(window);
-    made = true;
-    SetupWindow();
-    return true;
+    if (window && IsWindow(window)) {
+        attach(window);
+        made = true;
+        SetupWindow();
+    }
+    inCreate = false;
+    return HWindow != nullptr;
 }
 
 HWND TWindow::CreateHandle(HWND parentWindow) {
@@ -101,6 +104,7 @@ void TWindow::EvSize(UINT sizeType, int, int) {
 bool TWindow::EvCommand(int) { return false; }
 
 LRESULT TWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    HWND window = HWindow;
     switch (message) {
     case WM_WINDOWPOSCHANGING:
         EvWindowPosChanging(*(WINDOWPOS*)lParam);
@@ -127,6 +131,8 @@ LRESULT TWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     }
     }
+    if (ObjectOf(window) != this) // a handler closed the window: this object has ended
+        return 0;
     return DefaultProc(message, wParam, lParam);
 }
 
@@ -145,11 +151,11 @@ LRESULT CALLBACK TWindow::windowProc(HWND window, UINT message, WPARAM wParam, L
         return DefWindowProcA(window, message, wParam, lParam);
     if (message != WM_NCDESTROY)
         return object->WindowProc(message, wParam, lParam);
-    // The window's last message: the object ends with it.
+    // The window's last message: the object ends with it, unless its Create is still running.
     LRESULT result = object->DefaultProc(message, wParam, lParam);
     SetWindowLongPtrA(window, GWLP_USERDATA, 0);
     RemovePropA(window, "TWindow");
     object->HWindow = nullptr;
-    delete object;
+    if (!object->inCreate) delete object;
     return result;
 }

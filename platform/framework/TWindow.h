@@ -4,7 +4,8 @@
 
 #include <windows.h>
 
-// Window objects are made with new: the object deletes itself when its window is destroyed.
+// Window objects are made with new: the object deletes itself when its window is destroyed, except
+// while its Create runs.
 class TWindow {
 public:
     struct attributes {
@@ -19,7 +20,10 @@ public:
     TWindow(const TWindow&) = delete;
     TWindow& operator=(const TWindow&) = delete;
 
-    // Creates the window from Attr under the parent's window; false when the platform refused.
+    // Creates the window from Attr under the parent's window. True when the window exists once
+    // it is set up. After false (the platform refused it, its WM_CREATE gave -1, or it was
+    // destroyed while being set up) the caller owns the object and deletes it: nothing deletes
+    // an object whose Create has not returned.
     virtual bool Create();
     // Asks CanClose and, when it agrees, destroys the window.
     virtual void CloseWindow();
@@ -37,7 +41,9 @@ public:
     virtual bool EvCommand(int id); // whether it was handled
     virtual void SetupWindow() {}   // once the window exists, before it is shown
 
-    // Every message reaches the object here; unhandled ones go to DefaultProc.
+    // Every message reaches the object here; unhandled ones go to DefaultProc. A handler may
+    // close the window, and the object ends with it: after each handler the object is used
+    // only while its window still leads to it (ObjectOf).
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     virtual LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -60,5 +66,6 @@ protected:
 
 private:
     static TWindow* creating;
-    bool made; // Create has made the window
+    bool made;     // Create has made the window
+    bool inCreate; // Create has not returned: the window's end leaves the object to its caller
 };

@@ -53,7 +53,7 @@ def three_commas(p):
 def lone_prefix(p):
     p.start("/")  # a lone prefix is a file argument: the hand-off, not the Options dialog
     told = p.robot.box(PRODUCT, IDOK)  # which names the root of the current drive
-    expect(told == "/ is a folder, not a downloaded file, so nothing was moved or installed.", f"message: {told}")
+    expect(told == "/ is a folder, not a downloaded file, so / was not installed. Nothing was moved.", f"message: {told}")
     p.finished()
 
 
@@ -78,14 +78,27 @@ def options_defaults_cancel_writes_nothing(p):
 
 
 def options_ok_writes_only_changed(p):
+    """Two options changed, the scanner in quotes as a user types a path with a blank: both reach
+    the file, and the scanner is shown again with its quotes."""
+    scanner = '"C:\\anti virus\\scan.exe"'
     p.start("")
     r = p.robot
     expect(r.shown(OPTIONS), "the Options dialog did not appear")
     r("settext", OPTIONS, 80, "D:\\my downloads")
+    r("settext", OPTIONS, 82, scanner)
+    expect(r("text", OPTIONS, 82) == scanner, "the robot did not type the quotes")
     r("click", OPTIONS, IDOK)
     p.finished()
     ini = p.ini()
-    expect(ini == {SECTION: {"Download folder": "D:\\my downloads"}}, f"Briskdl.ini holds {ini}")
+    expect(ini == {SECTION: {"Download folder": "D:\\my downloads", SCANNER: f'"{scanner}"'}},
+           f"Briskdl.ini holds {ini}")
+    p.start("/normal")
+    expect(r.shown(OPTIONS), "the Options dialog did not appear again")
+    shown = r("text", OPTIONS, 82)
+    expect(shown == scanner, f"the scanner is shown as {shown!r}")
+    r("click", OPTIONS, IDOK)
+    p.finished()
+    expect(p.ini() == ini, f"an unchanged OK rewrote Briskdl.ini: {p.ini()}")
 
 
 def options_second_radio_stores_2(p):
@@ -111,6 +124,20 @@ def options_hand_edited_5_checks_none(p):
     p.finished()
     ini = p.ini()
     expect(ini == {SECTION: {"After download": "5"}}, f"the close button keeps the file: {ini}")
+
+
+def commas_in_the_download_name(p):
+    """A name with a comma is one name: never cut short, never read as a switch; and a kept
+    tool,v2.zip is installed by the Explorer verb."""
+    prepared(p, 2)  # kept without a word
+    for name in ("tool,v2.zip", "x,-uninstall.zip", "x,-normal.zip"):
+        file = p.download(name, {"setup.exe": "recorder"})
+        p.start(windows_path(file))
+        p.finished()  # no uninstall question, no Options dialog
+        expect(os.path.exists(p.path("dl", name)) and not os.path.exists(file), f"{name} was not kept")
+    p.start("/run," + windows_path(p.path("dl", "tool,v2.zip")))
+    expect(wait_for_log(p.path("dl", TEMP, "setup.exe")) is not None, "tool,v2.zip was not installed")
+    p.finished()
 
 
 PROGRAM_NAMES = {

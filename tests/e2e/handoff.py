@@ -55,12 +55,16 @@ def kept_file_is_never_replaced(p):
 
 
 def run_unpacks_and_starts_setup(p):
-    prepared(p, 1)  # "Ask what to do", overridden by the run switch
+    """Named relative to the current folder: the scanner is given the full path, in its folder."""
+    scanner = prepared(p, 1)  # "Ask what to do", overridden by the run switch
     file = p.download("TOOL.ZIP", {"setup.exe": "recorder", "install.exe": "recorder", "readme.txt": "r"})
-    p.start("-run," + windows_path(file), env={"RECORDER_EXIT_CODE": "2"})  # a scanner's own code is not read
+    p.start("-run,incoming\\TOOL.ZIP", env={"RECORDER_EXIT_CODE": "2"}, cwd=p.folder)  # its own code is not read
     temp = p.path("dl", TEMP)
     setup = wait_for_log(os.path.join(temp, "setup.exe"))
     p.finished()
+    scan = log_of(scanner)
+    expect(scan == f"cmdline={windows_path(scanner)} {windows_path(file)}\ncwd={windows_path(p.path('incoming'))}"
+           "\nflags=0x40\n", f"scan: {scan!r}")
     expect(setup == f"cmdline={windows_path(temp)}\\setup.exe\ncwd={windows_path(temp)}\nflags=0x40\n",
            f"setup.exe: {setup!r}")
     expect(log_of(os.path.join(temp, "install.exe")) is None, "install.exe was started too")
@@ -78,10 +82,12 @@ def zip_without_top_level_installer(p):
     file = p.download("tool.zip", {"sub/setup.exe": "recorder", "readme.txt": "r"})
     p.start(windows_path(file))
     told = p.robot.box(PRODUCT, IDOK)
-    expect(told.startswith("There doesn't appear to be an install program in the zip file"), f"message 5: {told!r}")
+    expect(told.startswith("There doesn't appear to be an install program in the zip file") and told.endswith(
+           f" a folder of your choice.\n\ntool.zip was moved to {windows_path(p.path('dl'))}."), f"message 5: {told!r}")
     p.finished()
     expect_explorer_on(explorer, p.path("dl", TEMP))
     expect(os.path.exists(p.path("dl", TEMP, "sub", "setup.exe")), "unpacked with its folders")
+    expect(where_is(p, "tool.zip") == [p.path("dl", "tool.zip")], "the archive waits in the temporary folder")
     expect(log_of(p.path("dl", TEMP, "sub", "setup.exe")) is None, "a setup.exe below the top level was started")
 
 
@@ -148,29 +154,49 @@ def old_files_of_the_temporary_folder_go(p):
 
 
 def pkunzip_missing(p):
+    """Message 3, then the archive, which is kept. pkunzip.exe is never taken from the temporary
+    folder, where an earlier archive may have left one in a sub-folder."""
     prepared(p, 0)
-    p.options({DOWNLOAD_FOLDER: windows_path(p.path("dl")), PKUNZIP: windows_path(p.path("nowhere")), AFTER: 0})
+    dl = windows_path(p.path("dl"))
+    planted = p.fixture("recorder", "dl", TEMP, "util", "pkunzip.exe")
+    for location, error, kept in [(windows_path(p.path("nowhere")), 3, "tool.zip"), ("util", 2, "tool (2).zip")]:
+        p.options({DOWNLOAD_FOLDER: dl, PKUNZIP: location, AFTER: 0})
+        file = p.download("tool.zip", {"setup.exe": "recorder"})
+        p.start(windows_path(file))
+        told = p.robot.box(PRODUCT, IDOK)
+        moved = f"tool.zip was moved to {dl}" + ("." if kept == "tool.zip" else f" as {kept}.")
+        expect(told == "Brisk Download requires pkunzip.exe to decompress zip files. \nPlease download pkunzip.exe "
+               f"and specify its location under Options.\n\npkunzip.exe could not be started (error {error}), so tool.zip "
+               f"was not installed.\n\n{moved}\n\n" + later("Set the Location of pkunzip.exe under Options, then", kept),
+               f"{location}: {told!r}")
+        p.finished()
+    expect(log_of(planted) is None, "the pkunzip.exe in the temporary folder was started")
+    expect(sorted(os.listdir(p.path("dl"))) == sorted([TEMP, "tool (2).zip", "tool.zip"]), "the archives were not kept")
+
+    # "<path>": the search path, whatever the temporary folder holds under that name.
+    os.makedirs(p.path("dl", TEMP, "pkunzip.exe"))
+    p.options({DOWNLOAD_FOLDER: dl, PKUNZIP: "<path>", AFTER: 0})
     file = p.download("tool.zip", {"setup.exe": "recorder"})
-    p.start(windows_path(file))
-    told = p.robot.box(PRODUCT, IDOK)
-    expect(told == "Brisk Download requires pkunzip.exe to decompress zip files. \nPlease download pkunzip.exe "
-           "and specify its location under Options.", f"message 3: {told!r}")
+    p.start(windows_path(file), env={"WINEPATH": windows_path(p.path("util"))})
+    expect(wait_for_log(p.path("dl", TEMP, "setup.exe")) is not None, "the archive was not unpacked")
     p.finished()
-    expect(os.path.exists(p.path("dl", TEMP, "tool.zip")), "the archive is in the temporary folder")
 
 
 def not_a_program_is_kept(p):
-    prepared(p, 0)
-    file = p.path("incoming", "notes.txt")
-    os.makedirs(os.path.dirname(file))
-    with open(file, "w") as f:
-        f.write("n")
-    p.start(windows_path(file))
-    told = p.robot.box(PRODUCT, IDOK)
-    expect(told == f"notes.txt was moved to {windows_path(p.path('dl'))}.\n\nBrisk Download installs only zip "
-           "archives and programs (.zip and .exe files).", f"message: {told!r}")
-    p.finished()
-    expect(os.path.exists(p.path("dl", "notes.txt")), "kept in the download folder")
+    """Kept, and never offered for installing: "Ask what to do" asks nothing."""
+    for after, name in [(0, "notes.txt"), (1, "manual.pdf")]:
+        prepared(p, after)
+        file = p.path("incoming", name)
+        os.makedirs(os.path.dirname(file), exist_ok=True)
+        with open(file, "w") as f:
+            f.write("n")
+        p.start(windows_path(file))
+        told = p.robot.box(PRODUCT, IDOK)
+        expect(told == f"{name} is not a zip archive or a program (Brisk Download installs .zip and .exe files), so "
+               f"{name} was not installed.\n\n{name} was moved to {windows_path(p.path('dl'))}.\n\nOpen it from there "
+               "with the program it belongs to.", f"message: {told!r}")
+        p.finished()
+        expect(os.path.exists(p.path("dl", name)), "kept in the download folder")
 
 
 def dotted_folder_still_a_zip(p):
@@ -186,19 +212,27 @@ def dotted_folder_still_a_zip(p):
 
 
 def quoted_scanner_and_blanks(p):
-    scanner = p.fixture("recorder", "anti virus", "scan.exe")
+    """The scanner in C:\\anti virus as installation stores it, in double quotes, which the
+    profile file gives back without them, and inside a second pair, which it gives back as they
+    stand: either way the scanner's first argument is the file."""
+    scanner = drive_c("anti virus", "scan.exe")
+    os.makedirs(os.path.dirname(scanner), exist_ok=True)
+    shutil.copy(os.path.join(p.bin_dir, "recorder.exe"), scanner)
     p.fixture("pkunzip", "un zip", "pkunzip.exe")
     dl = p.path("down loads")
-    p.options({DOWNLOAD_FOLDER: windows_path(dl), SCANNER: f'"{windows_path(scanner)}"',
-               PKUNZIP: windows_path(p.path("un zip")), AFTER: 0})
-    file = p.download("my tool.zip", {"setup.exe": "recorder"})
-    p.start(windows_path(file))
-    setup = wait_for_log(os.path.join(dl, TEMP, "setup.exe"))
-    p.finished()
-    scan = log_of(scanner)
-    # The profile file gives the option back without its enclosing quotes; the file is quoted.
-    expect(scan is not None and scan.startswith(f'cmdline={windows_path(scanner)} "{windows_path(file)}"'),
-           f"scan: {scan!r}")
+    for stored in ['"C:\\anti virus\\scan.exe"', '""C:\\anti virus\\scan.exe""']:
+        if os.path.exists(scanner + ".log"):
+            os.remove(scanner + ".log")
+        p.options({DOWNLOAD_FOLDER: windows_path(dl), SCANNER: stored, PKUNZIP: windows_path(p.path("un zip")),
+                   AFTER: 0})
+        file = p.download("my tool.zip", {"setup.exe": "recorder"})
+        p.start(windows_path(file))
+        setup = wait_for_log(os.path.join(dl, TEMP, "setup.exe"))
+        p.finished()
+        scan = log_of(scanner)
+        print(f"Anti-virus scanner={stored}: the scanner received {scan.splitlines()[0] if scan else None}")
+        expect(scan is not None and scan.startswith(f'cmdline="C:\\anti virus\\scan.exe" "{windows_path(file)}"\n'),
+               f"scan: {scan!r}")
     unzip = log_of(p.path("un zip", "pkunzip.exe"))
     expect(unzip is not None and unzip.startswith(f'cmdline="{windows_path(p.path("un zip")).lower()}\\pkunzip.exe" -d -o '),
            f"pkunzip: {unzip!r}")
@@ -212,8 +246,9 @@ def scanner_that_cannot_start(p):
     file = p.download("tool.exe")
     p.start(windows_path(file))
     told = p.robot.box(PRODUCT, IDOK)
-    expect(told == "C:\\AV\\missing.exe could not be started, so tool.exe was not scanned and not installed.\n\n"
-           f"It was moved to {windows_path(p.path('dl'))}.", f"message: {told!r}")
+    expect(told == "C:\\AV\\missing.exe could not be started (error 3), so tool.exe was not installed.\n\n"
+           f"tool.exe was moved to {windows_path(p.path('dl'))}.\n\n" + later(CHECK_SCANNER, "tool.exe"),
+           f"message: {told!r}")
     p.finished()
     expect(os.path.exists(p.path("dl", "tool.exe")), "the file was not kept")
     expect(where_is(p, "tool.exe.log") == [], "the unscanned program was started")
@@ -225,20 +260,30 @@ def scanner_that_cannot_start(p):
     planted = p.fixture("recorder", "incoming", "scan.exe")
     p.start(windows_path(file), cwd=p.path("incoming"))
     told = p.robot.box(PRODUCT, IDOK)
-    expect(told == "scan.exe could not be started, so tool.exe was not scanned and not installed.\n\n"
-           f"It was moved to {windows_path(p.path('dl'))} as tool (2).exe.", f"message: {told!r}")
+    expect(told == "scan.exe could not be started, so tool.exe was not installed.\n\n"
+           f"tool.exe was moved to {windows_path(p.path('dl'))} as tool (2).exe.\n\n" +
+           later(CHECK_SCANNER, "tool (2).exe"), f"message: {told!r}")
     p.finished()
     expect(log_of(planted) is None, "a scanner was taken from the current folder")
 
 
 def quotes_are_kept(p):
+    """Quotes around a path that names nothing belong to it; around a file that is there, they
+    only enclose its name."""
     p.options({DOWNLOAD_FOLDER: windows_path(p.path("dl")), AFTER: 1})
     file = p.download("tool.zip", {"setup.exe": "recorder"})
-    p.start(f'"{windows_path(file)}"')  # the quotes belong to the path, which names no file
+    missing = p.path("incoming", "gone.zip")
+    p.start(f'"{windows_path(missing)}"')
     told = p.robot.box(PRODUCT, IDOK)
-    expect(told == f'"{windows_path(file)}" could not be found, so nothing was installed.', f"message: {told!r}")
+    expect(told == f'"{windows_path(missing)}" could not be found, so gone.zip was not installed.', f"message: {told!r}")
     p.finished()
     expect(os.path.exists(file), "the file was touched")
+    p.start(f'"{windows_path(file)}"')
+    question = p.robot.box(ASK, IDNO)
+    expect(question.startswith("tool.zip has finished downloading."), f"question: {question!r}")
+    p.robot.box(PRODUCT, IDOK)
+    p.finished()
+    expect(os.path.exists(p.path("dl", "tool.zip")), "the quoted file was not kept")
 
 
 def failed_move_into_the_temporary_folder_stops(p):
@@ -250,7 +295,8 @@ def failed_move_into_the_temporary_folder_stops(p):
     file = p.download("tool.zip", {"setup.exe": "recorder"})
     p.start("-run," + windows_path(file))
     told = p.robot.box(PRODUCT, IDOK)
-    expect(told == f"tool.zip could not be moved to {dl}\\{TEMP}.\n\nIt was moved to {dl}.", f"message: {told!r}")
+    expect(told == f"tool.zip could not be moved to {dl}\\{TEMP}, so tool.zip was not installed.\n\ntool.zip was "
+           f"moved to {dl}.\n\n" + later("Check the Download folder under Options, then", "tool.zip"), f"message: {told!r}")
     p.finished()
 
     shutil.rmtree(p.path("dl", TEMP))
@@ -260,7 +306,8 @@ def failed_move_into_the_temporary_folder_stops(p):
     p.start("-run," + windows_path(file))
     told = p.robot.box(PRODUCT, IDOK)
     expect(told == f"{dl}\\{TEMP} could not be made or read, so tool.zip was not installed.\n\n"
-           f"It was moved to {dl} as tool (2).zip.", f"message: {told!r}")
+           f"tool.zip was moved to {dl} as tool (2).zip.\n\n" +
+           later("Check the Download folder under Options, then", "tool (2).zip"), f"message: {told!r}")
     p.finished()
     expect(log_of(p.path("util", "pkunzip.exe")) is None, "pkunzip ran on a file that is not there")
     expect(sorted(where_is(p, "tool.zip") + where_is(p, "tool (2).zip")) ==
@@ -287,6 +334,49 @@ def brisk_install_in_the_temporary_folder(p):
     p.start("-run," + TEMP + "\\tool.zip", cwd=p.path("dl"))
     p.finished()
     expect(wait_for_log(os.path.join(temp, "setup.exe")) is not None, "the archive was not installed again")
+
+    # An installer unpacked there, at the top or in a folder of its own, runs where it is, its
+    # data beside it; nothing there is deleted or moved. It is waited for, as any program.
+    for folder in (temp, os.path.join(temp, "disk1")):
+        os.makedirs(folder, exist_ok=True)
+        setup = os.path.join(folder, "setup.exe")
+        shutil.copy(os.path.join(p.bin_dir, "recorder.exe"), setup)
+        with open(os.path.join(folder, "data1.cab"), "w") as f:
+            f.write("d")
+        before = sorted(where_is(p, "data1.cab") + where_is(p, "tool.zip") + where_is(p, "setup.exe"))
+        if os.path.exists(setup + ".log"):
+            os.remove(setup + ".log")
+        p.start("-run," + windows_path(setup))
+        expect(p.robot.box(PRODUCT, IDNO).startswith("If setup.exe was not itself an install program"), "message 6")
+        p.finished()
+        ran = log_of(setup)
+        expect(ran == f"cmdline={windows_path(setup)}\ncwd={windows_path(folder)}\nflags=0x40\n", f"setup: {ran!r}")
+        expect(sorted(where_is(p, "data1.cab") + where_is(p, "tool.zip") + where_is(p, "setup.exe")) == before,
+               f"files beside {setup} were deleted or moved")
+
+
+def brisk_install_through_another_drive_letter(p):
+    """Drive Y: is the download folder, as SUBST or a mapped drive makes it: the archive that
+    stays in ~Briskdl, named through Y:, is the one being installed and is not deleted."""
+    prepared(p, 1)
+    temp = p.path("dl", TEMP)
+    os.makedirs(temp)
+    shutil.move(p.download("tool.zip", {"setup.exe": "recorder"}), os.path.join(temp, "tool.zip"))
+    with open(os.path.join(temp, "stale.txt"), "w") as f:
+        f.write("s")
+    drive = os.path.join(os.environ["WINEPREFIX"], "dosdevices", "y:")
+    if os.path.lexists(drive):
+        os.remove(drive)
+    os.symlink(p.path("dl"), drive)
+    try:
+        p.start("/run,Y:\\" + TEMP + "\\tool.zip")
+        setup = wait_for_log(os.path.join(temp, "setup.exe"))
+        p.finished()
+    finally:
+        os.remove(drive)
+    expect(setup is not None, "the archive's setup.exe did not run")
+    expect(os.path.exists(os.path.join(temp, "tool.zip")), "the archive being installed was deleted")
+    expect(not os.path.exists(os.path.join(temp, "stale.txt")), "an old file stayed")
 
 
 if __name__ == "__main__":

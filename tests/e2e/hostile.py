@@ -16,25 +16,30 @@ def long_command_line(p):
         f.write(line)
     p.process = subprocess.Popen(["wine", p.robot.exe, "runfile", windows_path(p.exe), windows_path(p.path("line.txt"))],
                                  stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    told = p.robot.box(PRODUCT, IDOK)  # scanned in C:\\, then the archive cannot be opened
-    expect(told.endswith(".zip was not unpacked or installed: it could not be read.\n\nIt is still in C:\\."),
-           f"message: {told[-80:]!r}")
+    told = p.robot.box(PRODUCT, IDOK)  # scanned in C:\\, then the archive cannot be opened; the name is cut
+    name = "x" * 1024 + "..."
+    expect(told == f"{name} could not be read, so {name} was not installed.\n\n{name} could not be moved to "
+           f"{windows_path(p.path('dl'))}; it is in C:\\.\n\nDownload it again, or unpack it yourself with a program "
+           "you trust.", f"message: {told[:80]!r}...{told[-200:]!r}")
     p.finished()
 
 
 def scanner_that_crashes(p):
-    """An exception status means the scan did not complete: even "Always install immediately"
-    installs nothing, and the file is kept."""
+    """An exception or error status (an access violation, a breakpoint) means the scan did not
+    complete: even "Always install immediately" installs nothing, and the file is kept."""
     scanner = prepared(p, 0)
-    file = p.download("tool.zip", {"setup.exe": "recorder"})
-    p.start(windows_path(file), env={"RECORDER_EXIT_CODE": "0xC0000005"})
-    told = p.robot.box(PRODUCT, IDOK)
-    expect(told == f"{windows_path(scanner)} ended with status 0xC0000005 before it finished, so tool.zip was not "
-           f"scanned and not installed.\n\nIt was moved to {windows_path(p.path('dl'))}.", f"message: {told!r}")
-    p.finished()
-    expect(log_of(scanner) is not None, "the scanner did not run")
-    expect(os.path.exists(p.path("dl", "tool.zip")), "the file was not kept")
-    expect(log_of(p.path("util", "pkunzip.exe")) is None, "the archive was unpacked")
+    dl = windows_path(p.path("dl"))
+    for status, kept in [("0xC0000005", "tool.zip"), ("0x80000003", "tool (2).zip")]:
+        file = p.download("tool.zip", {"setup.exe": "recorder"})
+        p.start(windows_path(file), env={"RECORDER_EXIT_CODE": status})
+        told = p.robot.box(PRODUCT, IDOK)
+        moved = f"tool.zip was moved to {dl}" + ("." if kept == "tool.zip" else f" as {kept}.")
+        expect(told == f"{windows_path(scanner)} stopped unexpectedly (error {status}) while scanning tool.zip, so "
+               f"tool.zip was not installed.\n\n{moved}\n\n" + later(CHECK_SCANNER, kept), f"message: {told!r}")
+        p.finished()
+        expect(log_of(scanner) is not None, "the scanner did not run")
+        expect(os.path.exists(p.path("dl", kept)), f"{status}: the file was not kept")
+        expect(log_of(p.path("util", "pkunzip.exe")) is None, f"{status}: the archive was unpacked")
 
 
 def scanner_that_quarantines_the_file(p):
@@ -42,24 +47,57 @@ def scanner_that_quarantines_the_file(p):
     file = p.download("tool.zip", {"setup.exe": "recorder"})
     p.start("-run," + windows_path(file), env={"RECORDER_DELETE_ARG": "1"})
     told = p.robot.box(PRODUCT, IDOK)
-    expect(told == f"{windows_path(scanner)} removed tool.zip while scanning it; it may have found a virus. Nothing "
-           "was installed.", f"message: {told!r}")
+    expect(told == f"{windows_path(scanner)} removed tool.zip while scanning it (it may have found a virus), so tool.zip "
+           f"was not installed.\n\nIt is no longer in {windows_path(p.path('incoming'))}; your anti-virus scanner can "
+           "tell you what it found.", f"message: {told!r}")
     p.finished()
     expect(log_of(p.path("util", "pkunzip.exe")) is None, "pkunzip ran on a file that is not there")
     expect(not os.path.exists(p.path("dl")), "the download folder was made or filled")
 
 
 def pkunzip_that_unpacks_nothing(p):
+    """An extractor that unpacks nothing, one that stops with a status, and one that crashes: no
+    installer is started, and the archive is kept in the download folder, never left in the
+    temporary folder to be deleted."""
+    import zipfile
     prepared(p, 1)
+    dl = windows_path(p.path("dl"))
     p.fixture("recorder", "util", "pkunzip.exe")  # ends at once and unpacks nothing
     explorer = explorer_stand_in(p)
     file = p.download("tool.zip", {"setup.exe": "recorder"})
     p.start("-run," + windows_path(file))
     told = p.robot.box(PRODUCT, IDOK)
-    expect(told.startswith("There doesn't appear to be an install program in the zip file"), f"message: {told!r}")
+    expect(told.startswith("There doesn't appear to be an install program in the zip file") and
+           told.endswith(f"\n\ntool.zip was moved to {dl}."), f"message: {told!r}")
     p.finished()
     expect_explorer_on(explorer, p.path("dl", TEMP))
-    expect(os.path.exists(p.path("dl", TEMP, "tool.zip")), "the archive is not where Explorer opens")
+    expect(where_is(p, "tool.zip") == [p.path("dl", "tool.zip")], "the archive was not kept")
+
+    # The extractor unpacks setup.exe, then cannot unpack an entry (bzip2) and ends with 1.
+    p.fixture("pkunzip", "util", "pkunzip.exe")
+    p.options({DOWNLOAD_FOLDER: dl, PKUNZIP: windows_path(p.path("util")), AFTER: 0})
+    partial = p.path("incoming", "tool.zip")
+    with zipfile.ZipFile(partial, "w") as z:
+        z.write(os.path.join(p.bin_dir, "recorder.exe"), "setup.exe")
+        z.writestr(zipfile.ZipInfo("data.bin"), b"d" * 1000, compress_type=zipfile.ZIP_BZIP2)
+    p.start(windows_path(partial))
+    told = p.robot.box(PRODUCT, IDOK)
+    expect(told == f"pkunzip.exe could not unpack all of tool.zip (error 1), so tool.zip was not installed.\n\n"
+           f"tool.zip was moved to {dl} as tool (2).zip.\n\n" + later("To try again", "tool (2).zip"),
+           f"message: {told!r}")
+    p.finished()
+    expect(log_of(p.path("dl", TEMP, "setup.exe")) is None, "the setup.exe of a partial unpack was started")
+
+    # An extractor that crashes.
+    p.fixture("recorder", "util", "pkunzip.exe")
+    file = p.download("tool.zip", {"setup.exe": "recorder"})
+    p.start(windows_path(file), env={"RECORDER_EXIT_CODE": "0xC0000005"})
+    told = p.robot.box(PRODUCT, IDOK)
+    expect(told.startswith("pkunzip.exe stopped unexpectedly (error 0xC0000005) while unpacking tool.zip, so tool.zip "
+                           f"was not installed.\n\ntool.zip was moved to {dl} as tool (3).zip."), f"message: {told!r}")
+    p.finished()
+    expect(sorted(where_is(p, "tool (2).zip") + where_is(p, "tool (3).zip")) ==
+           [p.path("dl", "tool (2).zip"), p.path("dl", "tool (3).zip")], "the archives were not kept")
 
 
 def download_path_beyond_max_path(p):
@@ -70,8 +108,8 @@ def download_path_beyond_max_path(p):
     shutil.copy(os.path.join(p.bin_dir, "recorder.exe"), file)
     p.start("-run," + windows_path(file))
     told = p.robot.box(PRODUCT, IDOK)  # no current directory can be that long, nor can it be moved
-    expect(told.endswith("could not be started, so tool.exe was not scanned and not installed.\n\nIt is still in "
-                         f"{windows_path(deep)}."), f"message: {told!r}")
+    expect(f"could not be started (error 206), so tool.exe was not installed.\n\ntool.exe could not be moved to "
+           f"{windows_path(p.path('dl'))}; it is in {windows_path(deep)}.\n\n" in told, f"message: {told!r}")
     p.finished()
     expect(os.path.exists(file) or where_is(p, "tool.exe"), "the downloaded file is lost")
 
@@ -108,6 +146,8 @@ def download_folder_is_a_file(p):
 
 
 def nearly_full_drive(p):
+    """The download folder is on a drive with room for neither the temporary folder's copy nor a
+    kept one: the user is told where the file still is, and it is there whole."""
     mount = p.path("small drive")
     os.makedirs(mount)
     done = subprocess.run(["mount", "-t", "tmpfs", "-o", "size=64k", "tmpfs", mount], capture_output=True)
@@ -124,14 +164,18 @@ def nearly_full_drive(p):
             except OSError:
                 pass
         file = p.download("tool.zip", {"setup.exe": "recorder", "big.txt": "y" * 200000})
+        size = os.path.getsize(file)
         p.start(windows_path(file))
         boxes = []
         while p.robot.shown(PRODUCT, 5000):
             boxes.append(p.robot.box(PRODUCT, IDOK))
         p.finished()
-        print("told:", [b[:100] for b in boxes])
-        expect(boxes, "a full drive was not reported")
-        expect(where_is(p, "tool.zip"), "the downloaded file is lost")
+        temp = windows_path(os.path.join(mount, TEMP))
+        expect(boxes == [f"tool.zip could not be moved to {temp}, so tool.zip was not installed.\n\ntool.zip could "
+                         f"not be moved to {windows_path(mount)}; it is in {windows_path(p.path('incoming'))}.\n\n"
+                         "Check the Download folder under Options, then, in Explorer, right click on tool.zip and "
+                         "select Brisk Install."], f"told: {boxes}")
+        expect(os.path.exists(file) and os.path.getsize(file) == size, "the downloaded file is lost or cut")
     finally:
         subprocess.run(["umount", mount], capture_output=True)
 
@@ -153,8 +197,8 @@ def navw32_with_a_hostile_location(p):
             file = p.download("tool.exe")
             p.start(windows_path(file))
             told = p.robot.box(PRODUCT, IDOK)
-            expect(told.endswith("could not be started, so tool.exe was not scanned and not installed.\n\nIt was "
-                                 f"moved to {windows_path(p.path('dl'))}."), f"scan: {told[:80]!r}")
+            expect(f"so tool.exe was not installed.\n\ntool.exe was moved to {windows_path(p.path('dl'))}.\n\n"
+                   + later(CHECK_SCANNER, "tool.exe") in told, f"scan: {told[:80]!r}")
             p.finished()
             expect(os.path.exists(p.path("dl", "tool.exe")), "the file was not kept")
             os.remove(p.path("dl", "tool.exe"))
@@ -167,10 +211,12 @@ def file_in_use_in_the_temporary_folder(p):
     """A file there that cannot be deleted ends the hand-off before anything is unpacked, by its
     name; the download is kept."""
     prepared(p, 0)
-    busy = p.path("dl", TEMP, "busy.txt")
+    busy = p.path("dl", TEMP, "setup.exe")  # an earlier installer, among its files
     os.makedirs(os.path.dirname(busy))
-    with open(busy, "w") as f:
-        f.write("b")
+    earlier = ("data1.cab", "data2.cab", "layout.bin", "readme.txt")
+    for name in ("setup.exe",) + earlier:
+        with open(p.path("dl", TEMP, name), "w") as f:
+            f.write("b")
     holder = subprocess.Popen(["wine", p.robot.exe, "hold", windows_path(busy), "20000"], stdin=subprocess.DEVNULL,
                               stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
     try:
@@ -179,13 +225,16 @@ def file_in_use_in_the_temporary_folder(p):
         p.start(windows_path(file))
         told = p.robot.box(PRODUCT, IDOK)
         expect(told == f"{windows_path(busy)} could not be deleted (it may be in use), so tool.zip was not installed."
-               f"\n\nIt was moved to {windows_path(p.path('dl'))}.", f"message: {told!r}")
+               f"\n\ntool.zip was moved to {windows_path(p.path('dl'))}.\n\n" +
+               later("Close the program that uses it, then", "tool.zip"), f"message: {told!r}")
         p.finished()
     finally:
         holder.kill()
         holder.wait()
     expect(os.path.exists(p.path("dl", "tool.zip")), "the download was not kept")
     expect(log_of(p.path("util", "pkunzip.exe")) is None, "the archive was unpacked")
+    expect(all(os.path.exists(p.path("dl", TEMP, name)) for name in earlier),
+           "the earlier installer's files were deleted")
 
 
 def archive_that_brings_its_own_explorer(p):
@@ -193,24 +242,44 @@ def archive_that_brings_its_own_explorer(p):
     with the system's Explorer, never with the program that the archive put there."""
     prepared(p, 0)
     file = p.download("tool.zip", {"explorer.exe": "recorder", "readme.txt": "r"})
-    p.start(windows_path(file))
-    told = p.robot.box(PRODUCT, IDOK)
-    expect(told.startswith("There doesn't appear to be an install program in the zip file"), f"message 5: {told!r}")
-    p.finished()
+    trace = p.path("processes.log")
+    with open(trace, "w") as log:
+        p.start(windows_path(file), env=PROCESS_TRACE, stderr=log)
+        told = p.robot.box(PRODUCT, IDOK)
+        expect(told.startswith("There doesn't appear to be an install program in the zip file"), f"message 5: {told!r}")
+        p.finished()
+    explorers = [c for c in created_processes(trace) if c[0].lower().endswith("\\explorer.exe") and "/desktop" not in c[1]]
+    system = ("c:\\windows\\explorer.exe", "c:\\windows\\system32\\explorer.exe")
+    expect(len(explorers) == 1 and explorers[0][0].lower() in system, f"Explorer started: {explorers}")
+    expect(explorers[0][1].endswith(" " + windows_path(p.path("dl", TEMP))), f"Explorer opened: {explorers[0][1]!r}")
     expect(wait_for_log(p.path("dl", TEMP, "explorer.exe"), 3) is None, "the archive's explorer.exe was started")
 
 
 def relative_download_folder(p):
-    """A folder that depends on the current one is not used: nothing is moved."""
-    for folder in ("downloads", "C:downloads", "\\downloads", "C:"):
-        p.options({DOWNLOAD_FOLDER: folder, AFTER: 2})
-        file = p.download("tool.exe")
-        p.start(windows_path(file))
-        told = p.robot.box(PRODUCT, IDOK)
-        expect(told == "Please set the Download folder under Options.", f"{folder}: {told!r}")
-        p.finished()
-        expect(os.path.exists(file), f"{folder}: the file was moved")
-    expect(where_is(p, "tool.exe") == [p.path("incoming", "tool.exe")], "a copy went somewhere")
+    """A folder that depends on the current one is not used, and the download is not left where
+    the browser empties its folder: it is kept in the default download folder, before any
+    question, and nothing is installed."""
+    default = drive_c("downloaded files")
+    shutil.rmtree(default, ignore_errors=True)
+    try:
+        mend = "Set the Download folder under Options to a full path"
+        for folder, after, name, kept, next_step in [
+                ("downloads", 2, "tool.exe", "tool.exe", later(mend + ", then", "tool.exe")),
+                ("C:downloads", 0, "tool.exe", "tool (2).exe", later(mend + ", then", "tool (2).exe")),
+                ("\\downloads", 1, "tool.exe", "tool (3).exe", later(mend + ", then", "tool (3).exe")),
+                ("C:", 1, "manual.pdf", "manual.pdf", mend + ".")]:  # Brisk Install is for .zip and .exe only
+            p.options({DOWNLOAD_FOLDER: folder, AFTER: after})
+            file = p.download(name)
+            p.start(windows_path(file))
+            told = p.robot.box(PRODUCT, IDOK)
+            moved = f"{name} was moved to C:\\downloaded files" + ("." if kept == name else f" as {kept}.")
+            expect(told == f'The Download folder under Options ("{folder}") is not a full path, so {name} was not '
+                   f"installed.\n\n{moved}\n\n{next_step}", f"{folder}: {told!r}")
+            p.finished()
+            expect(not os.path.exists(file) and os.path.exists(os.path.join(default, kept)), f"{folder}: not kept")
+        expect(where_is(p, "tool.exe") == [] and where_is(p, "tool.exe.log") == [], "a copy went elsewhere or ran")
+    finally:
+        shutil.rmtree(default, ignore_errors=True)
 
 
 def a_folder_or_nothing_handed_over(p):
@@ -219,8 +288,8 @@ def a_folder_or_nothing_handed_over(p):
     scanner = prepared(p, 0)
     folder = p.path("incoming", "tool.zip")
     os.makedirs(folder)
-    for path, wanted in [(folder, " is a folder, not a downloaded file, so nothing was moved or installed."),
-                         (p.path("incoming", "gone.zip"), " could not be found, so nothing was installed.")]:
+    for path, wanted in [(folder, " is a folder, not a downloaded file, so tool.zip was not installed. Nothing was moved."),
+                         (p.path("incoming", "gone.zip"), " could not be found, so gone.zip was not installed.")]:
         p.start("-run," + windows_path(path))
         told = p.robot.box(PRODUCT, IDOK)
         expect(told == windows_path(path) + wanted, f"message: {told!r}")
@@ -231,19 +300,28 @@ def a_folder_or_nothing_handed_over(p):
 
 def archives_that_are_refused(p):
     """pkunzip would write what these archives name, or cannot read them: each is refused by name
-    and reason before anything is moved or unpacked, and stays where it is."""
+    and reason before anything is unpacked, and kept in the download folder."""
     import zipfile
+
+    def corpus(name):  # the fuzz target's starting archives, made by make_zip_corpus.py
+        with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "fuzz", "corpus",
+                               "zip_directory_fuzz", name), "rb") as f:
+            return f.read()
     prepared(p, 0)
     sound = p.download("sound.zip", {"setup.exe": "recorder"})
     whole = open(sound, "rb").read()
     truncated = whole[:whole.rfind(b"PK\x01\x02") + 10] + whole[-22:]  # the last entry cut short
     outside = "which would be written outside the folder it is unpacked into"
     for name, content, reason in [
-            ("dotdot.zip", ["readme.txt", "../evil.txt"], f'it names "../evil.txt", {outside}'),
-            ("absolute.zip", ["/evil.txt"], f'it names "/evil.txt", {outside}'),
-            ("drive.zip", ["C:evil.txt"], f'it names "C:evil.txt", {outside}'),
-            ("truncated.zip", truncated, "its directory is damaged or incomplete"),
-            ("notes.zip", b"These are notes, not an archive.\r\n", "it is not a zip archive")]:
+            ("dotdot.zip", ["readme.txt", "../evil.txt"], f'dotdot.zip names "../evil.txt", {outside}'),
+            ("absolute.zip", ["/evil.txt"], f'absolute.zip names "/evil.txt", {outside}'),
+            ("drive.zip", ["C:evil.txt"], f'drive.zip names "C:evil.txt", {outside}'),
+            ("truncated.zip", truncated, "The directory of truncated.zip is damaged or incomplete"),
+            # What Info-ZIP's unzip or Python's zipfile would write, not what the archive seems to hold.
+            ("hidden.zip", corpus("python-hidden-directory.zip"), "The directory of hidden.zip is damaged or incomplete"),
+            ("unicode.zip", corpus("python-unicode-path.zip"), f'unicode.zip names "../evil.bat", {outside}'),
+            ("devices.zip", corpus("python-devices.zip"), f'devices.zip names "sub/NUL.txt", {outside}'),
+            ("notes.zip", b"These are notes, not an archive.\r\n", "notes.zip is not a zip archive")]:
         file = p.path("incoming", name)
         if isinstance(content, list):
             with zipfile.ZipFile(file, "w") as z:
@@ -254,15 +332,50 @@ def archives_that_are_refused(p):
                 f.write(content)
         p.start(windows_path(file))
         told = p.robot.box(PRODUCT, IDOK)
-        expect(told == f"{name} was not unpacked or installed: {reason}.\n\nIt is still in "
-               f"{windows_path(p.path('incoming'))}.", f"{name}: {told!r}")
+        expect(told == f"{reason}, so {name} was not installed.\n\n{name} was moved to {windows_path(p.path('dl'))}."
+               "\n\nDownload it again, or unpack it yourself with a program you trust.", f"{name}: {told!r}")
         p.finished()
-        expect(os.path.exists(file), f"{name} was moved")
+        expect(where_is(p, name) == [p.path("dl", name)], f"{name} was not kept")
     expect(log_of(p.path("util", "pkunzip.exe")) is None, "pkunzip was started")
     expect(where_is(p, "evil.txt") == [], "a file was written outside")
 
 
+def batch_scanner_and_hostile_names(p):
+    """cmd.exe, which runs a batch-file scanner, reads & and %VAR% in a name as a command and a
+    variable, even in quotes: such a download is neither scanned nor installed, but kept. Other
+    names reach the batch file whole, in quotes."""
+    av = p.path("av")
+    os.makedirs(av)
+    scanner = os.path.join(av, "scan.bat")
+    with open(scanner, "w", newline="\r\n") as f:
+        f.write('@echo off\necho [%1]>> "%~dp0scan.log"\n')
+    dl = windows_path(p.path("dl"))
+    p.options({DOWNLOAD_FOLDER: dl, SCANNER: windows_path(scanner), AFTER: 2})
+    evil = p.fixture("recorder", "incoming", "evil.exe")
+    for name in ["tool&evil&.exe", "tool%OS%.exe"]:
+        file = p.download(name)
+        p.start(windows_path(file), cwd=p.path("incoming"))
+        told = p.robot.box(PRODUCT, IDOK)
+        expect(told == f"{windows_path(scanner)} was not started: it is a batch file, which would take the % ^ & | < > ! "
+               f'or " in {windows_path(file)} for commands, so {name} was not installed.\n\n{name} was moved to {dl}.\n\n'
+               + later("Rename it or its folder so that its path holds none of these characters, or choose an "
+                       "Anti-virus scanner that is not a batch file under Options, then", name), f"{name}: {told!r}")
+        p.finished()
+        expect(where_is(p, name) == [p.path("dl", name)], f"{name} was not kept")
+    expect(log_of(evil) is None and not os.path.exists(os.path.join(av, "scan.log")), "cmd.exe ran a name's commands")
+
+    # cmd.exe splits a batch file's arguments at ; and = too: its first argument is the whole path.
+    file = p.download("tool;v2=1.exe")
+    p.start(windows_path(file))
+    p.finished()
+    scanned = open(os.path.join(av, "scan.log"), encoding="latin-1").read()
+    expect(scanned == f'["{windows_path(file)}"]\n', f"scan: {scanned!r}")
+    expect(os.path.exists(p.path("dl", "tool;v2=1.exe")), "the scanned file was not kept")
+
+
 def uninstall_with_registrations_partly_present(p):
+    """Without an installation, with a stale verb of the program under a class that .zip no longer
+    names, and then with an uninstall entry that cannot be deleted, which is said."""
     forget_uninstall_entry()
     viewers = VIEWERS
     subprocess.run(["wine", "reg", "add", viewers, "/v", "application/x-zip-compressed", "/d", "x", "/f"],
@@ -270,6 +383,10 @@ def uninstall_with_registrations_partly_present(p):
     subprocess.run(["wine", "reg", "add", viewers, "/v", "TYPE9", "/d", "other/type", "/f"],
                    stdin=subprocess.DEVNULL, capture_output=True)
     reg_add(viewers, {"application/zip": windows_path(p.exe)})  # names the copy that uninstalls
+    stale = {"HKCR\\kvold.zipfile\\shell\\Brisk Install\\command": '"C:\\Old\\Brisk Download.exe" /run,%1',
+             "HKCR\\.zip\\shell\\Brisk Install\\command": "C:\\Old\\B.exe /run,%1"}
+    for key, command in stale.items():
+        reg_add(key, {"": command})
     p.start("/uninstall")
     expect(p.robot.box(PRODUCT, IDYES) == "Uninstall Brisk Download?", "uninstall question")
     expect(p.robot.box(PRODUCT, IDOK) == "Brisk Download has been uninstalled.", "uninstalled message")
@@ -278,7 +395,20 @@ def uninstall_with_registrations_partly_present(p):
     # Without an installation only the running copy is this program: another program's helper stays.
     expect(reg_query(viewers, "application/x-zip-compressed") == "x", "another program's helper was cleared")
     expect(reg_query(viewers, "application/zip") == "", "the running copy stayed the helper")
+    expect(all(reg_query(key) is None for key in stale), f"a stale verb stayed: {[reg_query(k) for k in stale]}")
     subprocess.run(["wine", "reg", "delete", viewers, "/v", "TYPE9", "/f"], stdin=subprocess.DEVNULL,
+                   capture_output=True)
+
+    reg_add(UNINSTALL_KEY + "\\kept by another tool", {"x": "y"})
+    p.start("/uninstall")
+    p.robot.box(PRODUCT, IDYES)
+    told = p.robot.box(PRODUCT, IDOK)
+    expect(told == "Brisk Download could not be uninstalled completely:\n\nBrisk Download is still listed in "
+           "Add/Remove Programs.\n\nRunning the uninstallation again as an administrator may remove the rest.",
+           f"message: {told!r}")
+    p.finished()
+    subprocess.run(["wine", "reg", "delete", UNINSTALL_KEY, "/f"], stdin=subprocess.DEVNULL, capture_output=True)
+    subprocess.run(["wine", "reg", "delete", "HKCR\\kvold.zipfile", "/f"], stdin=subprocess.DEVNULL,
                    capture_output=True)
 
 

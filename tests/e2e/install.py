@@ -22,6 +22,10 @@ HELPERS_BEFORE = {**{f"TYPE{n}": t for n, t in enumerate(TYPES)}, "application/m
                   "multipart/x-zip": "C:\\Other\\o.exe"}
 
 
+def unix_path(path):
+    return drive_c(*path[3:].split("\\"))
+
+
 def install_with_defaults_then_uninstall(p):
     folder = drive_c("Program Files", "Brisk Download")
     shutil.rmtree(folder, ignore_errors=True)
@@ -52,10 +56,11 @@ def install_with_defaults_then_uninstall(p):
     ini = configparser.ConfigParser(interpolation=None)
     ini.optionxform = str
     ini.read(os.path.join(folder, "Briskdl.ini"), encoding="latin-1")
-    expect(dict(ini[SECTION]) == {"Download folder": "C:\\my downloads", "Anti-virus scanner": '"C:\\AV\\NAVW32.EXE"'},
+    # The quoted scanner inside one more pair of quotes, which the profile reading takes away.
+    expect(dict(ini[SECTION]) == {"Download folder": "C:\\my downloads", "Anti-virus scanner": '""C:\\AV\\NAVW32.EXE""'},
            f"the options in the install folder: {dict(ini[SECTION])}")
     expect(not os.path.exists(p.path("Briskdl.ini")), "the options were saved beside setup.exe")
-    link = drive_c("windows", "Start Menu", "Programs", "Brisk Download.lnk")
+    link = unix_path(programs_folder() + "\\Brisk Download.lnk")
     info = subprocess.run(["lnkinfo", link], capture_output=True, text=True).stdout
     expect("Brisk Download.exe" in info and "Brisk Download" in info, f"the shortcut: {info}")
     installed = '"C:\\Program Files\\Brisk Download\\Brisk Download.exe"'
@@ -66,10 +71,11 @@ def install_with_defaults_then_uninstall(p):
     verb = f"HKCR\\{exe_class}\\shell\\Brisk Install\\command"
     expect(reg_query(verb) == installed + " /run,%1", f"the verb: {reg_query(verb)!r}")
 
-    # Another program takes one type over after the installation, and one names this program in
-    # other letters, without quotes.
+    # Another program takes one type over after the installation, and two name this program in
+    # other forms: in other letters without quotes, and quoted with an argument.
     later = {"multipart/x-zip": "C:\\Later\\later.exe"}
-    reg_add(VIEWERS, {**later, "application/x-zip-compressed": installed[1:-1].lower()})
+    reg_add(VIEWERS, {**later, "application/x-zip-compressed": installed[1:-1].lower(),
+                      "application/zip": installed + " %1"})
     after = {**HELPERS_BEFORE, **later, "application/msdos-windows": ""}
     # Uninstalled first by the distribution's copy, which the uninstall entry tells where the
     # program is, then by the uninstall entry's command, as Windows would run it: the second
@@ -106,52 +112,114 @@ def install_folder_as_typed(p):
     shutil.rmtree(folder, ignore_errors=True)
 
 
+FULL_PATH = "Please enter a full folder path, such as C:\\Program Files\\Brisk Download."
+BELOW_ROOT = "Please enter a folder below the root of the drive, such as C:\\Program Files\\Brisk Download."
+
+
 def short_folder_is_asked_again_then_cancel(p):
-    """A folder too short, or one that would be made in whatever folder is current."""
+    """A folder too short, one that would be made in whatever folder is current, the root of a
+    drive or share, and a folder with someone's readme.txt, which stays theirs."""
+    tools = drive_c("Tools2")
+    os.makedirs(tools, exist_ok=True)
+    for readme in (os.path.join(tools, "readme.txt"), p.path("readme.txt")):
+        with open(readme, "w") as f:
+            f.write("my notes")
+    theirs = ("C:\\Tools2 already holds readme.txt, which Brisk Download would replace.\n\nPlease choose a new "
+              "folder, or the folder of an earlier installation of Brisk Download.")
     r = p.robot
-    forms = ["C:", "Brisk", "C:Brisk", "\\Apps\\Brisk", "Apps\\Brisk"]
-    install_into(p, forms[0])
-    for typed, next_form in zip(forms, forms[1:] + [None]):
+    forms = [("C:", FULL_PATH), ("Brisk", FULL_PATH), ("C:Brisk", FULL_PATH), ("\\Apps\\Brisk", FULL_PATH),
+             ("Apps\\Brisk", FULL_PATH), ("C:\\", BELOW_ROOT), ("\\\\server\\share\\", BELOW_ROOT),
+             ("C:\\windows\\..", BELOW_ROOT), ("C:\\Tools2", theirs)]
+    install_into(p, forms[0][0])
+    for (typed, message), following in zip(forms, forms[1:] + [None]):
         told = r.box(ASK, IDOK)
-        expect(told == "Please enter a full folder path, such as C:\\Program Files\\Brisk Download.", f"{told!r}")
+        expect(told == message, f"{typed}: {told!r}")
         expect(r.shown(PRODUCT), "the folder dialog did not come again")
         expect(r("text", PRODUCT, 4090) == typed, "the folder as typed")
-        if next_form:
-            r("settext", PRODUCT, 4090, next_form)
+        if following:
+            r("settext", PRODUCT, 4090, following[0])
             r("click", PRODUCT, IDOK)
     r("click", PRODUCT, IDCANCEL)
     p.finished()
     expect(reg_query(UNINSTALL_KEY, "DisplayName") is None, "an uninstall entry was written")
     expect(p.ini() is None, "options were written")
+    expect(os.listdir(tools) == ["readme.txt"] and open(os.path.join(tools, "readme.txt")).read() == "my notes",
+           f"C:\\Tools2 changed: {os.listdir(tools)}")
+    shutil.rmtree(tools)
 
 
 def copy_failure_stops(p):
-    """A file where the folder should be, a share that is not there (a full path all the same) and
-    a drive with room for two folders but not for the program: nothing is registered, and the
-    folders made for the copy go again."""
+    """A file where the folder should be, a share that is not there (a full path all the same),
+    then drive T: with room for two folders but not for the program, with room for the program
+    but not for bwcc32.dll, and with room for one installation but not for a second copy over it:
+    nothing is registered, nothing this attempt wrote stays, and an older installation still
+    starts."""
     blocker = drive_c("blocked")
     shutil.rmtree(blocker, ignore_errors=True)
     with open(blocker, "w") as f:  # a file where the folder should be: nothing can go in it
         f.write("x")
     small = p.path("small drive")
     os.makedirs(small)
-    # Three files in all: the drive's root and two folders.
+    drive = os.path.join(os.environ["WINEPREFIX"], "dosdevices", "t:")
+    if os.path.lexists(drive):
+        os.remove(drive)
+    os.symlink(small, drive)
     mount = subprocess.run(["mount", "-t", "tmpfs", "-o", "nr_inodes=3", "tmpfs", small], capture_output=True)
-    folders = ["C:\\blocked\\Brisk", "\\\\server\\share\\Brisk"]
-    if mount.returncode == 0:
-        folders.append(windows_path(small) + "\\new\\Brisk")
+    with open(p.path("readme.txt"), "w") as f:
+        f.write("readme")
+    pages = [-(-os.path.getsize(p.path(name)) // 4096) for name in ("setup.exe", "bwcc32.dll", "readme.txt")]
+    helpers = reg_values(VIEWERS)
+
+    def refused(folder, name):
+        install_into(p, folder)
+        told = p.robot.box(ASK, IDOK)
+        expect(told == f"{name} could not be copied to {folder}.", f"message: {told!r}")
+        p.finished()
+        expect(reg_query(UNINSTALL_KEY, "DisplayName") is None and reg_values(VIEWERS) == helpers, "registered")
+
+    def room(n):
+        subprocess.run(["mount", "-o", f"remount,nr_inodes=100,size={n * 4096}", small], check=True)
+
     try:
-        for folder in folders:
-            install_into(p, folder)
-            told = p.robot.box(ASK, IDOK)
-            expect(told == f"Brisk Download could not be copied to {folder}.", f"message: {told!r}")
-            p.finished()
-            expect(reg_query(UNINSTALL_KEY, "DisplayName") is None, "an uninstall entry was written")
+        # Started with the controls from elsewhere (the current folder), it says what is missing.
+        os.makedirs(p.path("controls"))
+        os.rename(p.path("bwcc32.dll"), p.path("controls", "bwcc32.dll"))
+        p.start("", cwd=p.path("controls"))
+        p.robot.box(ASK, IDYES)
+        told = p.robot.box(ASK, IDOK)
+        expect(told == f"Brisk Download cannot be installed: bwcc32.dll, which it needs, is not in "
+               f"{windows_path(p.folder)}.\n\nUnpack all the files of the distribution into one folder and start "
+               "setup.exe there.", f"message: {told!r}")
+        p.finished()
+        os.rename(p.path("controls", "bwcc32.dll"), p.path("bwcc32.dll"))
+        for folder in ["C:\\blocked\\Brisk", "\\\\server\\share\\Brisk"]:
+            refused(folder, "Brisk Download")
         if mount.returncode != 0:
             raise Skip("cannot mount a small tmpfs here: " + mount.stderr.decode().strip())
-        expect(os.listdir(small) == [], f"the folders made for the copy stayed: {os.listdir(small)}")
+        refused("T:\\new\\Brisk", "Brisk Download")  # three files in all: the root and two folders
+        room(pages[0] + 1)
+        refused("T:\\new\\Brisk", "bwcc32.dll")
+        expect(os.listdir(small) == [], f"what this attempt wrote stayed: {os.listdir(small)}")
+        room(sum(pages) + 2)
+        install_into(p, "T:\\Brisk")
+        p.robot("click", OPTIONS, IDOK)
+        expect(p.robot.box(ASK, IDOK).startswith("Brisk Download is now installed."), "the first installation")
+        p.finished()
+        with open(os.path.join(small, "Brisk", "Brisk Download.exe"), "ab") as f:
+            f.write(b"older")  # an older copy, which the next installation must leave as it is
+        older = {n: open(os.path.join(small, "Brisk", n), "rb").read() for n in os.listdir(os.path.join(small, "Brisk"))}
+        helpers = reg_values(VIEWERS)
+        refused("T:\\Brisk", "Brisk Download")
+        now = {n: open(os.path.join(small, "Brisk", n), "rb").read() for n in os.listdir(os.path.join(small, "Brisk"))}
+        expect(now == older, "the older installation changed")
+        p.exe = os.path.join(small, "Brisk", "Brisk Download.exe")
+        p.start("/uninstall")  # the older copy starts: its bwcc32.dll is whole
+        expect(p.robot.box(PRODUCT, IDYES) == "Uninstall Brisk Download?", "the older copy did not start")
+        p.robot.box(PRODUCT, IDOK)
+        p.finished()
     finally:
         os.remove(blocker)
+        os.remove(drive)
         if mount.returncode == 0:
             subprocess.run(["umount", small], capture_output=True)
 

@@ -1,13 +1,19 @@
 #!/usr/bin/env python3
 """Writes the starting corpus of zip_directory_fuzz into corpus/zip_directory_fuzz: archives
 made by Info-ZIP zip and by Python's zipfile, stored and deflated, with a comment, with folders,
-streamed (sizes after the data), and the hostile names the reader must refuse."""
+streamed (sizes after the data), and the hostile ones the reader must refuse: names that climb
+out or name a device, a name that Info-ZIP's unzip replaces by the Unicode path of its extra
+field, and a directory hidden between the one the end record names and the record, which unzip
+and zipfile read instead."""
+import io
 import os
 import shutil
+import struct
 import subprocess
 import sys
 import tempfile
 import zipfile
+import zlib
 
 out = os.path.join(os.path.dirname(os.path.abspath(__file__)), "corpus", "zip_directory_fuzz")
 os.makedirs(out, exist_ok=True)
@@ -46,4 +52,37 @@ for target, method, comment, names in [
         z.comment = comment
         for name in names:
             z.writestr(zipfile.ZipInfo(name, (1996, 6, 20, 0, 0, 0)), b"" if name.endswith("/") else files.get(name, b"x"))
+
+
+def unicode_path(stored, name):
+    """Info-ZIP's Unicode path extra field: version 1, the CRC-32 of the stored name, the name."""
+    utf8 = name.encode()
+    return struct.pack("<HHBI", 0x7075, 5 + len(utf8), 1, zlib.crc32(stored.encode())) + utf8
+
+
+def entry(name, extra=b""):
+    info = zipfile.ZipInfo(name, (1996, 6, 20, 0, 0, 0))
+    info.extra = extra
+    return info
+
+
+with zipfile.ZipFile(os.path.join(out, "python-devices.zip"), "w") as z:
+    for name in ["readme.txt", "sub/NUL.txt", "COM\u00b9.log", "conout$"]:
+        z.writestr(entry(name), b"x")
+with zipfile.ZipFile(os.path.join(out, "python-unicode-path.zip"), "w") as z:
+    z.writestr(entry("readme.txt", unicode_path("readme.txt", "../evil.bat")), b"x")
+
+# The end record names the directory's first entry alone; the second, which climbs out, lies
+# between that directory and the record.
+made = io.BytesIO()
+with zipfile.ZipFile(made, "w") as z:
+    z.writestr(entry("readme1.txt"), b"one")
+    z.writestr(entry("../evil.bat"), b"evil")
+data = made.getvalue()
+end = data.rfind(b"PK\x05\x06")
+size, at = struct.unpack("<II", data[end + 12:end + 20])
+first = data[at:at + size].find(b"PK\x01\x02", 4)
+record = data[end:end + 8] + struct.pack("<HHII", 1, 1, first, at) + data[end + 20:]
+with open(os.path.join(out, "python-hidden-directory.zip"), "wb") as f:
+    f.write(data[:end] + record)
 print(f"wrote {len(os.listdir(out))} archives to {out}", file=sys.stderr)

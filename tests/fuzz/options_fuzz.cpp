@@ -1,36 +1,68 @@
-// Fuzzes the command-line parsers: any text splits into switches and arguments that, joined
-// again, account for every character, and lookups and the argv walk stay in bounds.
+// Fuzzes the command-line parsers against a plain reading of their rules: tokens are the maximal
+// runs of characters outside the separators; a token longer than its prefix "-" or "/" is a
+// switch, kept without its first character; the others are arguments as they stand. Lookups and
+// the argv walk stay in bounds.
 #include "fuzzInput.h"
 #include "options.h"
 
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <vector>
+
+namespace {
+std::vector<std::string> tokensOf(const std::string& line, char separator) {
+    std::vector<std::string> found;
+    std::string token;
+    for (char c : line + separator) {
+        if (c != separator) {
+            token += c;
+        } else if (!token.empty()) {
+            found.push_back(token);
+            token.clear();
+        }
+    }
+    return found;
+}
+
+bool switchByRule(const std::string& token) {
+    return token.size() > 1 && (token[0] == '-' || token[0] == '/');
+}
+
+std::vector<std::string> entriesOf(strs& list) {
+    std::vector<std::string> v;
+    for (str* s = list.toFirst(0); s; s = list.move(1))
+        v.push_back(std::string(*s));
+    return v;
+}
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzzInput in(data, size);
     std::string line = in.text(), name = in.text();
 
+    std::vector<std::string> switches, args, wordSwitches;
+    for (const std::string& t : tokensOf(line, ','))
+        (switchByRule(t) ? switches : args).push_back(switchByRule(t) ? t.substr(1) : t);
+    for (const std::string& t : tokensOf(line, ' '))
+        if (switchByRule(t)) wordSwitches.push_back(t.substr(1));
+
     options o;
-    int switches = o.parseList(line.c_str());
-    check(switches == o.size());
-    // Every token is a comma-free piece of the line: their lengths plus the commas never exceed it.
-    size_t total = 0;
-    for (str* s = o.toFirst(0); s; s = o.move(1)) {
-        check(strchr(*s, ',') == nullptr);
-        total += s->length() + 1; // and its prefix
-    }
-    for (str* s = o.args.toFirst(0); s; s = o.args.move(1)) {
-        check(s->length() > 0 && strchr(*s, ',') == nullptr);
-        total += s->length();
-    }
-    check(total <= line.size());
-    if (const char* rest = o.lookup(name.c_str()))
-        check(strlen(rest) <= line.size());
-    o.isSwitch(name.c_str());
+    check(o.parseList(line.c_str()) == (int)switches.size());
+    check(entriesOf(o) == switches && entriesOf(o.args) == args);
+    const char* rest = o.lookup(name.c_str());
+    const std::string* expected = nullptr;
+    for (const std::string& s : switches)
+        if (s.compare(0, name.size(), name) == 0) {
+            expected = &s;
+            break;
+        }
+    check(expected ? rest && rest == expected->substr(name.size()) : !rest);
+    check(o.isSwitch(name.c_str()) == switchByRule(name));
 
     options words;
-    words.parseWords(line.c_str());
+    check(words.parseWords(line.c_str()) == (int)wordSwitches.size());
+    check(entriesOf(words) == wordSwitches && words.args.size() == 0);
 
     // The argv walk: the line's blank-separated words as argv[1..].
     std::vector<std::string> pieces{"prog"};

@@ -67,11 +67,31 @@ TEST(AssertFailDeathTest, NoEndsTheProcess) {
         ::testing::ExitedWithCode(assertExitStatus), "");
 }
 
-TEST(Kron, ElapsedTimeAcrossTheTickCountsLimits) {
-    EXPECT_DOUBLE_EQ(kron::between(1000, 3500), 2.5);
-    EXPECT_DOUBLE_EQ(kron::between(0x7FFFFF00u, 0x80000100u), 0.512); // past 24.8 days of uptime
-    EXPECT_DOUBLE_EQ(kron::between(0xFFFFFF00u, 0x100u), 0.512);       // the counter wraps at 49.7 days
-    EXPECT_DOUBLE_EQ(kron::between(0, 0xFFFFFFFFu), 4294967.295);
+// The stopwatch on a tick count that the test moves: from start to elapsed across 2^31 (24.8
+// days of uptime) and across the wrap to 0 (49.7 days), and pause until enough ticks have passed.
+TEST(Kron, StopwatchAcrossTheTickCountsLimits) {
+    static unsigned now;
+    unsigned (*saved)() = kron::ticks;
+    kron::ticks = [] { return now; };
+    const struct {
+        unsigned from, to;
+        double seconds;
+    } spans[] = {{1000, 3500, 2.5},
+                 {0x7FFFFF00u, 0x80000100u, 0.512},
+                 {0xFFFFFF00u, 0x100u, 0.512},
+                 {0, 0xFFFFFFFFu, 4294967.295}};
+    kron watch;
+    for (const auto& span : spans) {
+        now = span.from;
+        watch.start();
+        now = span.to;
+        EXPECT_DOUBLE_EQ(watch.elapsed(), span.seconds) << span.from;
+    }
+    now = 0xFFFFFFF0u;
+    kron::ticks = [] { return now += 7; }; // every read moves the count on by 7 ms, across the wrap
+    kron::pause(0.05);
+    EXPECT_EQ(now - 0xFFFFFFF0u, 63u); // the start, then reads at 7 ... 56 ms
+    kron::ticks = saved;
 }
 
 class DebugList : public ::testing::Test {

@@ -23,6 +23,12 @@ TEST(PathSplit, FolderAndFile) {
     EXPECT_EQ(t(FileOf("C:\\dir\\")), "");
     EXPECT_EQ(t(DirOf(nullptr)), "");
     EXPECT_EQ(t(JoinPath("C:\\a", "b.txt")), "C:\\a\\b.txt");
+    // A bare drive or an empty folder stays where it is, never at the root.
+    EXPECT_EQ(t(JoinPath("C:", "b.txt")), "C:b.txt");
+    EXPECT_EQ(t(JoinPath("", "b.txt")), "b.txt");
+    EXPECT_EQ(t(JoinPath(nullptr, "b.txt")), "b.txt");
+    EXPECT_EQ(t(JoinPath("C:\\", "b.txt")), "C:\\b.txt");
+    EXPECT_EQ(t(JoinPath("C:\\dl\\", "*")), "C:\\dl\\*");
 }
 
 TEST(PathSplit, Extensions) {

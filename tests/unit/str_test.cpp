@@ -59,7 +59,7 @@ TEST(StrConstruction, SizesThatDoNotFitAreRefused) {
     const unsigned char byte = 1;
     EXPECT_THROW(str::toHex(&byte, INT_MAX / 2 + 1), std::bad_alloc); // refused before reading
     EXPECT_EQ(textOf(str("a,b,c").tokens(1, INT_MAX, ",")), "b,c");
-    EXPECT_EQ(textOf(str("a,b,c").tokens(INT_MAX, INT_MAX, ",")), "<null>");
+    EXPECT_EQ(textOf(str("a,b,c").tokens(2, INT_MAX - 1, ",")), "c"); // n + m would pass INT_MAX
 }
 
 TEST(StrAssignment, CopiesOwnAndSurviveSelfReference) {

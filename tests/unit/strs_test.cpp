@@ -183,6 +183,15 @@ TEST(StrsText, JoinAndBlankTail) {
     strs empty;
     EXPECT_TRUE(empty.join().isNull());
 
+    // One entry borrowed 2^22 times: 2^32 characters, which a 32-bit count would wrap to 0.
+    str line(1023, 'j');
+    strs borrowed;
+    borrowed.owns = 0;
+    for (int i = 0; i < 1 << 22; ++i)
+        borrowed.add(&line);
+    EXPECT_THROW(borrowed.join(), std::bad_alloc);
+    EXPECT_EQ(line.length(), 1023);
+
     strs tail;
     for (const char* s : {"a", " ", "b", "", "  "})
         tail.add(s);

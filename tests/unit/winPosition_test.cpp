@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace {
 
 void expectPlace(const winPlace& p, int left, int top, int width, int height) {
@@ -24,6 +26,10 @@ TEST(WinPosition, MissingAndOddWordsGiveZero) {
     expectPlace(PositionFromText("", 800, 600), 0, 0, 0, 0);
     expectPlace(PositionFromText(str(), 800, 600), 0, 0, 0, 0);
     expectPlace(PositionFromText("x .5 1e-1 -0.25", 800, 600), 0, 300, 80, -150); // atof rules
+    // A hand-edited file: what is not finite counts as 0, and a product past an int stops there.
+    expectPlace(PositionFromText("1e300 0.25 0.5 0.5 0", 800, 600), INT_MAX, 150, 400, 300);
+    expectPlace(PositionFromText("-1e300 -inf 1e10 0.5", 800, 600), INT_MIN, 0, INT_MAX, 300);
+    expectPlace(PositionFromText("nan inf -nan 1e40", 800, 600), 0, 0, 0, INT_MAX);
 }
 
 TEST(WinPosition, SaveTextUsesShortestFractions) {
@@ -45,6 +51,7 @@ TEST(WinPosition, FifthWordMaximises) {
     EXPECT_FALSE(PositionMaximised(".25 .25 .5 .5 x")); // not a number
     EXPECT_FALSE(PositionMaximised(""));
     EXPECT_FALSE(PositionMaximised(str()));
+    EXPECT_TRUE(PositionMaximised(".25 .25 .5 .5 4294967296")); // 2^32: past an int, yet not 0
 }
 
 } // namespace

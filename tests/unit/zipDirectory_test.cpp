@@ -16,20 +16,32 @@ std::string le(uint32_t v, int bytes) {
     return s;
 }
 
-// Stored entries, each local header followed by its data, then the directory and the record.
-std::string archive(const std::vector<std::string>& names, const std::string& comment = "") {
+// Stored entries, each local header followed by its data, then the directory and the record. An
+// entry may have extra fields, in its directory entry and in its local header.
+std::string archive(const std::vector<std::string>& names, const std::string& comment = "",
+                    const std::vector<std::string>& centralExtras = {},
+                    const std::vector<std::string>& localExtras = {}) {
     std::string out, directory;
-    for (const std::string& name : names) {
-        std::string common =
-            le(0, 4) + le(0, 4) + le(1, 4) + le(1, 4) + le((uint32_t)name.size(), 2) + le(0, 2);
-        directory += le(0x02014b50, 4) + le(20, 2) + le(10, 2) + le(0, 4) + common + le(0, 2) + le(0, 4) +
-                     le(0, 4) + le((uint32_t)out.size(), 4) + name;
-        out += le(0x04034b50, 4) + le(10, 2) + le(0, 4) + common + name + "x";
+    for (size_t i = 0; i < names.size(); ++i) {
+        const std::string& name = names[i];
+        std::string central = i < centralExtras.size() ? centralExtras[i] : "",
+                    local = i < localExtras.size() ? localExtras[i] : "";
+        std::string common = le(0, 4) + le(0, 4) + le(1, 4) + le(1, 4) + le((uint32_t)name.size(), 2);
+        directory += le(0x02014b50, 4) + le(20, 2) + le(10, 2) + le(0, 4) + common +
+                     le((uint32_t)central.size(), 2) + le(0, 2) + le(0, 4) + le(0, 4) +
+                     le((uint32_t)out.size(), 4) + name + central;
+        out += le(0x04034b50, 4) + le(10, 2) + le(0, 4) + common + le((uint32_t)local.size(), 2) + name +
+               local + "x";
     }
     uint32_t n = (uint32_t)names.size();
     return out + directory + le(0x06054b50, 4) + le(0, 4) + le(n, 2) + le(n, 2) +
            le((uint32_t)directory.size(), 4) + le((uint32_t)out.size(), 4) + le((uint32_t)comment.size(), 2) +
            comment;
+}
+
+// Info-ZIP's Unicode path field: version 1, a checksum (not checked here), the name.
+std::string unicodePath(const std::string& name) {
+    return le(0x7075, 2) + le((uint32_t)(5 + name.size()), 2) + le(1, 1) + le(0, 4) + name;
 }
 
 zipDirectory::verdict verdictOf(const std::string& bytes, zipDirectory& listing) {
@@ -48,9 +60,12 @@ std::string with(std::string bytes, size_t at, uint32_t value, int width) {
 
 TEST(ZipDirectory, SoundArchivesListTheirNames) {
     zipDirectory listing;
-    std::string sound = archive({"setup.exe", "sub/", "sub/readme.txt", "./install.exe", "a..b", "x/..y/.z"});
+    // Names that only look like a device's are files too; so is a sound Unicode path.
+    std::string sound = archive({"setup.exe", "sub/", "sub/readme.txt", "./install.exe", "a..b", "x/..y/.z",
+                                 "com10.txt", "console", "lpt", "nul_x", "auxiliary/", "CON1", ".con"},
+                                "", {"", "", unicodePath("sub/r\xC3\xA9sum\xC3\xA9.txt")});
     ASSERT_EQ(verdictOf(sound, listing), zipDirectory::sound);
-    EXPECT_EQ(listing.names.size(), 6);
+    EXPECT_EQ(listing.names.size(), 13);
     EXPECT_TRUE(listing.holdsTopFile("SETUP.EXE"));
     EXPECT_TRUE(listing.holdsTopFile("install.exe"));
     EXPECT_FALSE(listing.holdsTopFile("readme.txt"));
@@ -65,13 +80,32 @@ TEST(ZipDirectory, SoundArchivesListTheirNames) {
 }
 
 TEST(ZipDirectory, NamesThatLeaveTheFolderAreRefused) {
-    for (const char* name : {"../x", "a/../../x", "a\\..\\..\\x", "..", "/x", "\\x", "C:x", "c:\\x",
-                             "a/.../b", "a/.. /b", "file:stream", "..\\"}) {
+    for (const char* name :
+         {"../x", "a/../../x", "a\\..\\..\\x", "..", "/x", "\\x", "C:x", "c:\\x", "a/.../b", "a/.. /b",
+          "file:stream", "..\\",
+          // devices, which Windows opens instead of a file in the folder
+          "CON", "nul.txt", "sub/Aux.tar.gz", "prn/x.txt", "COM1", "lpt9.doc", "COM0", "Com1 .log", "clock$",
+          "CONIN$", "conout$.txt", "COM\xB9", "LPT\xB2.txt", "com\xB3", "COM\xC2\xB3.txt", "LPT\xFD"}) {
         zipDirectory listing;
         EXPECT_EQ(verdictOf(archive({"readme.txt", name}), listing), zipDirectory::outside) << name;
         EXPECT_STREQ(listing.offender, name);
         EXPECT_EQ(listing.names.size(), 0) << name; // nothing of a refused archive is listed
     }
+    // Info-ZIP's unzip writes an entry under its Unicode path, in the directory or the local header.
+    for (const char* name : {"../evil.bat", "CON.txt", "/x", "a\\..\\..\\x"}) {
+        zipDirectory listing;
+        std::vector<std::string> fields = {"", unicodePath(name)};
+        EXPECT_EQ(verdictOf(archive({"readme.txt", "notes.txt"}, "", fields), listing), zipDirectory::outside)
+            << name;
+        EXPECT_STREQ(listing.offender, name);
+        EXPECT_EQ(verdictOf(archive({"readme.txt", "notes.txt"}, "", {}, fields), listing),
+                  zipDirectory::outside)
+            << name;
+    }
+    zipDirectory listing;
+    EXPECT_EQ(verdictOf(archive({"notes.txt"}, "", {unicodePath(std::string("ok\0/../../x", 11))}), listing),
+              zipDirectory::outside);
+    EXPECT_STREQ(listing.offender, "ok"); // shown up to its zero byte
 }
 
 TEST(ZipDirectory, DamagedAndForeignArchivesAreRefused) {
@@ -88,6 +122,10 @@ TEST(ZipDirectory, DamagedAndForeignArchivesAreRefused) {
     std::string secondRecord = archive({"setup.exe"}, hidden.substr(hidden.size() - 22 - (46 + 11)) + "xyz");
     std::string locator = good;
     locator.insert(record, le(0x07064b50, 4) + std::string(16, '\0'));
+    // Bytes between the directory and the record: extractors read the directory that ends at
+    // the record, here one more entry, which names ../evil.exe.
+    std::string gap = good, evil = archive({"../evil.exe"});
+    gap.insert(record, evil.substr(evil.size() - 22 - (46 + 11), 46 + 11));
     struct {
         const char* what;
         std::string bytes;
@@ -106,6 +144,7 @@ TEST(ZipDirectory, DamagedAndForeignArchivesAreRefused) {
         {"a comment past the end", with(good, record + 20, 40, 2), zipDirectory::damaged},
         {"two records that end the file", twoRecords, zipDirectory::damaged},
         {"a second record in the comment", secondRecord, zipDirectory::damaged},
+        {"a gap before the record", gap, zipDirectory::damaged},
         {"ZIP64 entry count", with(with(good, record + 8, 0xFFFF, 2), record + 10, 0xFFFF, 2),
          zipDirectory::zip64},
         {"ZIP64 sizes", with(good, directory + 24, 0xFFFFFFFF, 4), zipDirectory::zip64},
@@ -132,10 +171,17 @@ TEST(ZipDirectory, ArchivesOfInfoZipAndZipfile) {
         EXPECT_EQ(listing.check((corpus + sound + ".zip").c_str()), zipDirectory::sound) << sound;
         EXPECT_GT(listing.names.size(), 0) << sound;
     }
-    for (const char* hostile :
-         {"python-dotdot", "python-backslash-dotdot", "python-absolute", "python-drive"}) {
+    struct {
+        const char* name;
+        zipDirectory::verdict verdict;
+    } hostile[] = {
+        {"python-dotdot", zipDirectory::outside},          {"python-backslash-dotdot", zipDirectory::outside},
+        {"python-absolute", zipDirectory::outside},        {"python-drive", zipDirectory::outside},
+        {"python-devices", zipDirectory::outside},         {"python-unicode-path", zipDirectory::outside},
+        {"python-hidden-directory", zipDirectory::damaged}};
+    for (auto& h : hostile) {
         zipDirectory listing;
-        EXPECT_EQ(listing.check((corpus + hostile + ".zip").c_str()), zipDirectory::outside) << hostile;
+        EXPECT_EQ(listing.check((corpus + h.name + ".zip").c_str()), h.verdict) << h.name;
     }
 }
 

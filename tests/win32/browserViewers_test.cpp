@@ -1,11 +1,15 @@
 // Tests of the browser's helper table: listing the five types, taking over a scanner, clearing.
 #include "appOptions.h"
+#include "casePath.h"
 #include "mainApp.h"
 #include "registry.h"
 #include "uninstallEntry.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <fstream>
+#include <sddl.h>
 #include <string>
 
 namespace {
@@ -22,12 +26,30 @@ std::string valueOf(const char* name) {
 
 void put(const char* name, const char* value) { WriteRegistry(HKEY_CURRENT_USER, viewers, name, REG_SZ, value, 0); }
 
+std::string kept(HKEY root, const char* type) {
+    str v("<missing>");
+    ReadRegistry(root, root == HKEY_CURRENT_USER ? KeptHelpersKey() : UninstallKey(), KeptHelperName(type),
+                 v);
+    return std::string(v);
+}
+
+// Denies everyone reading the table (the key stays writable for its security), or allows it again.
+void denyReading(bool deny) {
+    HKEY key;
+    RegOpenKeyExA(HKEY_CURRENT_USER, viewers, 0, WRITE_DAC, &key);
+    PSECURITY_DESCRIPTOR sd = nullptr;
+    ConvertStringSecurityDescriptorToSecurityDescriptorA(
+        deny ? "D:(D;;KR;;;WD)(A;;KA;;;WD)" : "D:(A;;KA;;;WD)", SDDL_REVISION_1, &sd, nullptr);
+    RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, sd);
+    LocalFree(sd);
+    RegCloseKey(key);
+}
+
 class Viewers : public ::testing::Test {
 protected:
     mainApp* app = nullptr;
     void SetUp() override {
-        RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Netscape");
-        RegDeleteTreeA(HKEY_LOCAL_MACHINE, UninstallKey());
+        clear();
         for (int i = 0; i < appOptions::count; ++i) {
             appOptions::items[i].value = appOptions::items[i].defaultValue;
             appOptions::items[i].assigned = appOptions::items[i].dirty = 0;
@@ -36,10 +58,14 @@ protected:
         app->installedPath = "C:\\BRISK\\BRISK.EXE";
     }
     void TearDown() override {
-        RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Netscape");
-        RegDeleteTreeA(HKEY_LOCAL_MACHINE, UninstallKey());
+        clear();
         delete app->prefs;
         delete app;
+    }
+    static void clear() {
+        RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Netscape");
+        RegDeleteTreeA(HKEY_CURRENT_USER, KeptHelpersKey());
+        RegDeleteTreeA(HKEY_LOCAL_MACHINE, UninstallKey());
     }
     std::string scanner() { return std::string(app->prefs->findItem(appOptions::scannerId)->value); }
 };
@@ -86,9 +112,8 @@ TEST_F(Viewers, BlanksAreQuotedAndRemovalEmpties) {
     put("application/zip", "\"D:\\Old Place\\BRISK DOWNLOAD.EXE\""); // a copy whose entry is gone
     app->installedPath = "C:\\Program Files\\Brisk Download\\Brisk Download.exe";
     app->RegisterViewers(true);
-    str kept("<none>");
-    ReadRegistry(HKEY_LOCAL_MACHINE, UninstallKey(), "Previous helper application/zip", kept);
-    EXPECT_STREQ(kept, "<none>"); // its own command is nobody's to give back
+    EXPECT_EQ(kept(HKEY_CURRENT_USER, "application/zip"),
+              "<missing>"); // its own command is nobody's to give back
     EXPECT_EQ(valueOf("application/zip"), "\"C:\\Program Files\\Brisk Download\\Brisk Download.exe\"");
     app->RegisterViewers(true); // its own quoted helper is not taken for a scanner
     EXPECT_EQ(scanner(), "");
@@ -96,6 +121,61 @@ TEST_F(Viewers, BlanksAreQuotedAndRemovalEmpties) {
     for (const char* type : types)
         EXPECT_EQ(valueOf(type), "");
     EXPECT_EQ(valueOf("TYPE4"), "multipart/x-zip"); // the list stays
+}
+
+// The helpers of other programs are kept for this user and come back, whatever form the
+// program's own command has taken since; one that an older installation kept machine-wide too.
+TEST_F(Viewers, OwnHelperInAnyFormIsGivenBack) {
+    std::string folder = casePath("kvviewers_");
+    CreateDirectoryA(folder.c_str(), nullptr);
+    std::string own = folder + "\\Brisk Download.exe";
+    std::ofstream(own) << "";
+    char shortForm[MAX_PATH];
+    GetShortPathNameA(own.c_str(), shortForm, MAX_PATH);
+    std::string slashes = own;
+    std::replace(slashes.begin(), slashes.end(), '\\', '/');
+    app->installedPath = own.c_str();
+    WriteRegistry(HKEY_LOCAL_MACHINE, UninstallKey(), KeptHelperName("multipart/x-zip"), REG_SZ,
+                  "C:\\Old.exe", 0);
+    const struct {
+        const char* type;
+        std::string before, since, after; // before the installation, set since, given back
+    } rows[] = {
+        {types[0], "C:\\One.exe", "\"" + own + "\" %1", "C:\\One.exe"},
+        {types[1], "\"C:\\Two\\two.exe\" %1", slashes, "\"C:\\Two\\two.exe\" %1"},
+        {types[2], "C:\\Three.exe", shortForm, "C:\\Three.exe"},
+        {types[3], "C:\\Four.exe", "C:\\Later.exe", "C:\\Later.exe"},    // another program's since: it stays
+        {types[4], "\"" + own + "\"", "\"" + own + "\"", "C:\\Old.exe"}, // reinstalled over an older one
+    };
+    for (const auto& row : rows)
+        put(row.type, row.before.c_str());
+    EXPECT_EQ(std::string(app->RegisterViewers(true)), "");
+    EXPECT_EQ(kept(HKEY_CURRENT_USER, types[1]), rows[1].before);
+    EXPECT_EQ(kept(HKEY_LOCAL_MACHINE, types[1]), "<missing>");
+    EXPECT_EQ(kept(HKEY_CURRENT_USER, types[4]), "<missing>");
+    for (const auto& row : rows)
+        put(row.type, row.since.c_str());
+    EXPECT_EQ(std::string(app->RegisterViewers(false)), "");
+    for (const auto& row : rows)
+        EXPECT_EQ(valueOf(row.type), row.after) << row.since;
+    EXPECT_EQ(kept(HKEY_LOCAL_MACHINE, types[4]), "<missing>");
+    HKEY left;
+    EXPECT_NE(RegOpenKeyExA(HKEY_CURRENT_USER, KeptHelpersKey(), 0, KEY_READ, &left), ERROR_SUCCESS);
+    DeleteFileA(own.c_str());
+    RemoveDirectoryA(folder.c_str());
+}
+
+// A table that cannot be read is neither written over nor said to be done with.
+TEST_F(Viewers, UnreadableTableIsReported) {
+    put("application/zip", "C:\\Other.exe");
+    denyReading(true);
+    std::string all = "application/msdos-windows, application/zip, application/octet-stream, "
+                      "application/x-zip-compressed, multipart/x-zip";
+    EXPECT_EQ(std::string(app->RegisterViewers(true)), all);
+    EXPECT_EQ(std::string(app->RegisterViewers(false)), all);
+    denyReading(false);
+    EXPECT_EQ(valueOf("application/zip"), "C:\\Other.exe");
+    EXPECT_EQ(valueOf("TYPE0"), "<missing>");
 }
 
 } // namespace

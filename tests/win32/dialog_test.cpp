@@ -265,6 +265,11 @@ TEST(DialogOps, RadioGroupOutOfScreenOrderAndOwnerSlot) {
         int v = 0;
         dlg.TransferRadio(88, 3, v, 1);
         afterSet = v;
+        for (int outside : {INT_MAX, 3, -1}) { // from a hand-edited file: the group is left clear
+            dlg.SetRadio(88, 3, 0);
+            dlg.SetRadio(88, 3, outside);
+            EXPECT_EQ(dlg.CheckedIndex(88, 3), -1) << outside;
+        }
         dlg.SetCheck(84, 1);
         int c = 0;
         dlg.TransferCheck(84, c, 1);

@@ -16,23 +16,27 @@
 
 namespace {
 
+// The Unix form of a Windows path, as Wine resolves it.
+std::string unixPath(const std::string& path) {
+    typedef char*(CDECL * unixNameOf)(const WCHAR*);
+    HMODULE kernel = GetModuleHandleA("kernel32.dll");
+    auto unixName = (unixNameOf)(void*)GetProcAddress(kernel, "wine_get_unix_file_name");
+    WCHAR wide[MAX_PATH];
+    MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH);
+    char* name = unixName ? unixName(wide) : nullptr;
+    std::string result = name ? name : "";
+    HeapFree(GetProcessHeap(), 0, name);
+    return result;
+}
+
 // Runs a Unix program on the Unix forms of paths, started as Wine starts any program, unless
 // done holds already; then waits until it does. Wine makes no folder link through its own calls
 // (CreateSymbolicLinkA does nothing) and cannot remove one, but it shows a Unix symbolic link to
 // a folder as a reparse point: ln and rm make and remove them.
 bool runUnix(std::string command, std::initializer_list<std::string> paths, std::function<bool()> done) {
-    typedef char*(CDECL * unixNameOf)(const WCHAR*);
-    HMODULE kernel = GetModuleHandleA("kernel32.dll");
-    auto unixName = (unixNameOf)(void*)GetProcAddress(kernel, "wine_get_unix_file_name");
-    if (done() || !unixName)
-        return done();
-    for (const std::string& path : paths) {
-        WCHAR wide[MAX_PATH];
-        MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH);
-        char* name = unixName(wide);
-        command += std::string(" \"") + (name ? name : "") + "\"";
-        HeapFree(GetProcessHeap(), 0, name);
-    }
+    if (done()) return true;
+    for (const std::string& path : paths)
+        command += " \"" + unixPath(path) + "\"";
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process;
@@ -63,6 +67,11 @@ protected:
     }
     void TearDown() override {
         SetCurrentDirectoryA(savedDir.c_str());
+        if (!driveLink.empty())
+            runUnix("Z:\\bin\\rm -f \"" + driveLink + "\"", {}, [] { return !FileExists("Y:\\"); });
+        for (const std::string& folder : mounted)
+            runUnix("Z:\\bin\\umount", {folder},
+                    [&] { return FileExists((folder + "\\under.txt").c_str()); });
         removeRoot();
     }
     // RemoveTree, and rm where a folder link kept the folder standing.
@@ -72,6 +81,22 @@ protected:
         runUnix("Z:\\bin\\rm -rf", {root}, gone);
     }
     std::string at(const std::string& name) { return root + "\\" + name; }
+    // Another drive letter for a folder of the case, as SUBST or a mapped drive gives one: a link
+    // in the prefix's dosdevices folder. The cases that make one hold the lock drive_letter.
+    std::string secondDrive(const std::string& folder) {
+        char prefix[MAX_PATH] = "";
+        GetEnvironmentVariableA("WINEPREFIX", prefix, MAX_PATH);
+        driveLink = std::string(prefix) + "/dosdevices/y:";
+        std::string marker = folder + "\\kvdrive.txt";
+        CloseHandle(CreateFileA(marker.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+        std::string command = "Z:\\bin\\sh -c \"rm -f '" + driveLink + "' && ln -s '" + unixPath(folder) +
+                              "' '" + driveLink + "'\"";
+        bool made = runUnix(command, {}, [&] { return FileExists("Y:\\kvdrive.txt"); });
+        DeleteFileA(marker.c_str());
+        return made ? "Y:" : "";
+    }
+    std::string driveLink;
+    std::vector<std::string> mounted; // folders with a drive mounted on them
     void touch(const std::string& name, const char* text = "x") {
         HANDLE h = CreateFileA(at(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
         ASSERT_NE(h, INVALID_HANDLE_VALUE);
@@ -139,8 +164,9 @@ TEST_F(Folder, ChangeDirAndCurrentDir) {
     EXPECT_STRCASEEQ(CurrentDir(), at("cur").c_str());
 }
 
-// Short and long forms, letter case, "..", a doubled or final backslash and a relative form all
-// name the temporary folder; a neighbour with a longer name does not.
+// Short and long forms, letter case, "..", a doubled or final backslash, a relative form, another
+// drive letter and a link to it all name the temporary folder; a neighbour with a longer name
+// does not.
 TEST_F(Folder, SamePathSeesThroughEveryForm) {
     std::string temp = at("dl\\~Briskdl");
     ASSERT_EQ(CreateDir(temp.c_str()), 1);
@@ -150,13 +176,20 @@ TEST_F(Folder, SamePathSeesThroughEveryForm) {
     std::string lower = temp;
     for (char& c : lower)
         c = (char)tolower((unsigned char)c);
+    std::string drive = secondDrive(at("dl"));
+    ASSERT_FALSE(drive.empty());
+    std::string link = at("link");
+    ASSERT_TRUE(runUnix("Z:\\bin\\ln -s", {temp, link}, [&] { return isLink(link); }));
     ASSERT_EQ(ChangeDir(at("dl").c_str()), 1);
     for (std::string form :
          {lower, std::string(shortForm), at("dl\\sub\\..\\~Briskdl"), temp + "\\", at("dl") + "\\\\~Briskdl",
-          std::string("~Briskdl"), std::string(".\\~Briskdl\\.")})
+          std::string("~Briskdl"), std::string(".\\~Briskdl\\."), drive + "\\~BRISKDL", link})
         EXPECT_TRUE(SamePath(form.c_str(), temp.c_str())) << form;
-    for (std::string other : {temp + "2", at("dl"), temp + "\\a long archive name.zip"})
+    for (std::string other : {temp + "2", at("dl"), temp + "\\a long archive name.zip", drive + "\\"})
         EXPECT_FALSE(SamePath(other.c_str(), temp.c_str())) << other;
+    EXPECT_TRUE(SamePath((drive + "\\").c_str(), at("dl").c_str()));
+    EXPECT_TRUE(SamePath((drive + "\\~Briskdl\\a long archive name.zip").c_str(),
+                         (temp + "\\a long archive name.zip").c_str()));
 
     std::string file = temp + "\\a long archive name.zip";
     ASSERT_NE(GetShortPathNameA(file.c_str(), shortForm, MAX_PATH), 0u);
@@ -166,8 +199,28 @@ TEST_F(Folder, SamePathSeesThroughEveryForm) {
     EXPECT_STREQ(LongFullPath("C:\\"), "C:\\"); // a root keeps its backslash
 }
 
-// Every file at the top goes, whatever its attributes, but the one kept; sub-folders stay. A
-// file in use stops the cleaning and is named, with its attributes as they were.
+// Two small drives mounted in the tree (as root): Wine gives both the serial number zero, and
+// their first files the same index, yet they are two files.
+TEST_F(Folder, SamePathTellsTwoVolumesApart) {
+    std::vector<std::string> files;
+    for (const char* drive : {"one", "two"}) {
+        std::string folder = at(drive), hidden = folder + "\\under.txt";
+        ASSERT_EQ(CreateDir(folder.c_str()), 1);
+        touch(std::string(drive) + "\\under.txt");
+        if (!runUnix("Z:\\bin\\mount -t tmpfs -o size=64k tmpfs", {folder},
+                     [&] { return !FileExists(hidden.c_str()); }))
+            GTEST_SKIP() << "no tmpfs can be mounted here";
+        mounted.push_back(folder);
+        files.push_back(folder + "\\file.txt");
+        touch(std::string(drive) + "\\file.txt");
+    }
+    EXPECT_FALSE(SamePath(files[0].c_str(), files[1].c_str()));
+    EXPECT_FALSE(SamePath(at("one").c_str(), at("two").c_str()));
+    EXPECT_TRUE(SamePath(files[0].c_str(), (at("two") + "\\..\\one\\FILE.TXT").c_str()));
+}
+
+// Every file at the top goes, whatever its attributes, but the one kept, named in any form
+// (SamePath); sub-folders stay.
 TEST_F(Folder, DeleteFolderFilesLeavesOnlyTheKeptFileAndFolders) {
     const DWORD guarded = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY;
     touch("setup.exe");
@@ -188,18 +241,54 @@ TEST_F(Folder, DeleteFolderFilesLeavesOnlyTheKeptFileAndFolders) {
     EXPECT_TRUE(FileExists(at("a long archive name.zip").c_str()));
     EXPECT_TRUE(FileExists(at("sub\\inner.txt").c_str()));
 
-    touch("busy.txt");
-    SetFileAttributesA(at("busy.txt").c_str(), FILE_ATTRIBUTE_READONLY);
-    HANDLE busy = CreateFileA(at("busy.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(busy, INVALID_HANDLE_VALUE);
-    EXPECT_STREQ(DeleteFolderFiles(root.c_str(), nullptr), at("busy.txt").c_str());
-    EXPECT_EQ(GetFileAttributesA(at("busy.txt").c_str()) & FILE_ATTRIBUTE_READONLY,
-              (DWORD)FILE_ATTRIBUTE_READONLY);
-    CloseHandle(busy);
     EXPECT_TRUE(DeleteFolderFiles(root.c_str(), nullptr).isNull());
-    EXPECT_FALSE(FileExists(at("busy.txt").c_str()));
     EXPECT_FALSE(FileExists(at("a long archive name.zip").c_str()));
     EXPECT_STREQ(DeleteFolderFiles(at("missing").c_str(), nullptr), at("missing").c_str());
+}
+
+// A file in use, or a program that runs, stops the cleaning before anything goes: the earlier
+// installer's data stays whole, with its attributes, and the file in the way is named.
+TEST_F(Folder, DeleteFolderFilesIsAllOrNothing) {
+    for (const char* data : {"data1.cab", "data2.cab", "layout.bin", "readme.txt"})
+        touch(data);
+    SetFileAttributesA(at("data2.cab").c_str(), FILE_ATTRIBUTE_READONLY);
+    char self[MAX_PATH];
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    ASSERT_TRUE(
+        CopyFileA((std::string(DirOf(self)) + "\\recorder.exe").c_str(), at("setup.exe").c_str(), FALSE));
+    auto untouched = [&] {
+        for (const char* data : {"data1.cab", "data2.cab", "layout.bin", "readme.txt", "setup.exe"})
+            EXPECT_TRUE(FileExists(at(data).c_str())) << data;
+        EXPECT_EQ(GetFileAttributesA(at("data2.cab").c_str()) & FILE_ATTRIBUTE_READONLY,
+                  (DWORD)FILE_ATTRIBUTE_READONLY);
+    };
+
+    HANDLE held = CreateFileA(at("setup.exe").c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    EXPECT_STREQ(DeleteFolderFiles(root.c_str(), nullptr), at("setup.exe").c_str());
+    CloseHandle(held);
+    untouched();
+
+    SetEnvironmentVariableA("RECORDER_SLEEP_MS", "20000");
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION running;
+    std::string program = at("setup.exe");
+    BOOL started = CreateProcessA(program.c_str(), &program[0], nullptr, nullptr, FALSE, 0, nullptr,
+                                  root.c_str(), &startup, &running);
+    SetEnvironmentVariableA("RECORDER_SLEEP_MS", nullptr);
+    ASSERT_TRUE(started);
+    EXPECT_STREQ(DeleteFolderFiles(root.c_str(), nullptr), at("setup.exe").c_str());
+    TerminateProcess(running.hProcess, 0);
+    WaitForSingleObject(running.hProcess, 10000);
+    CloseHandle(running.hProcess);
+    CloseHandle(running.hThread);
+    untouched();
+
+    EXPECT_TRUE(DeleteFolderFiles(root.c_str(), nullptr).isNull());
+    for (const char* data : {"data1.cab", "data2.cab", "layout.bin", "readme.txt", "setup.exe"})
+        EXPECT_FALSE(FileExists(at(data).c_str())) << data;
 }
 
 TEST_F(Folder, ListingLeavesOutHiddenAndDotNames) {
@@ -268,6 +357,23 @@ TEST_F(Folder, EmptyFolderNamesNothing) {
     }
     EXPECT_TRUE(FileExists(sentinel.c_str()));
     DeleteFileA(sentinel.c_str());
+
+    // A drive's root, in any form, is nobody's folder to empty or remove.
+    std::string drive = secondDrive(root);
+    ASSERT_FALSE(drive.empty());
+    touch("kept.txt");
+    ASSERT_EQ(CreateDir(at("kept dir").c_str()), 1);
+    touch("kept dir\\inner.txt");
+    ASSERT_EQ(ChangeDir((drive + "\\").c_str()), 1);
+    for (std::string path : {drive, drive + "\\", drive + "/", drive + "\\kept dir\\..", std::string(".")}) {
+        RemoveTree(path.c_str());
+        dirct listing(path.c_str(), "*.*", nullptr);
+        EXPECT_GT(listing.size(), 0) << path;
+        EXPECT_FALSE(DeleteFiles(listing)) << path;
+        EXPECT_STREQ(DeleteFolderFiles(path.c_str(), nullptr), path.c_str());
+    }
+    EXPECT_TRUE(FileExists(at("kept.txt").c_str()));
+    EXPECT_TRUE(FileExists(at("kept dir\\inner.txt").c_str()));
 }
 
 // A link to a folder inside the tree goes (where the platform can remove it) or stays, but what

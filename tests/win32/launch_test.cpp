@@ -1,5 +1,6 @@
 // Tests of LaunchProgram with the recording fixture: what the started program receives.
 #include "casePath.h"
+#include "launchProgram.h"
 #include "mainApp.h"
 
 #include <gtest/gtest.h>
@@ -36,9 +37,10 @@ protected:
         s << in.rdbuf();
         return s.str();
     }
-    void runAndWait(const str& cwd, const str& line, const str& application) {
+    void runAndWait(const str& cwd, const str& line, const str& application,
+                    DWORD flags = STARTF_FORCEONFEEDBACK) {
         HANDLE process = nullptr;
-        ASSERT_TRUE(app->LaunchProgram(cwd, line, &process, application));
+        ASSERT_TRUE(app->LaunchProgram(cwd, line, &process, application, flags));
         EXPECT_EQ(WaitForSingleObject(process, 20000), WAIT_OBJECT_0);
         CloseHandle(process);
     }
@@ -49,6 +51,39 @@ TEST_F(Launch, CommandLineFolderAndFlags) {
     std::string line = "\"" + recorder + "\" C:\\downloaded files\\tool.zip";
     runAndWait(folder.c_str(), line.c_str(), "");
     EXPECT_EQ(recorded(), "cmdline=" + line + "\ncwd=" + folder + "\nflags=0x40\n");
+    DeleteFileA(log.c_str());
+    runAndWait(folder.c_str(), line.c_str(), "", 0); // the extractor's start: no feedback
+    EXPECT_EQ(recorded(), "cmdline=" + line + "\ncwd=" + folder + "\nflags=0x0\n");
+}
+
+// A bare name is looked for where CreateProcessA looks, but never in the current folder, and a
+// folder of that name is no program.
+TEST_F(Launch, ProgramOnSearchPathSkipsTheCurrentFolder) {
+    std::string name = "kvlaunchonly.exe";
+    ASSERT_TRUE(SetCurrentDirectoryA(folder.c_str()));
+    ASSERT_TRUE(CopyFileA(recorder.c_str(), (folder + "\\" + name).c_str(), FALSE));
+    EXPECT_TRUE(ProgramOnSearchPath(name.c_str()).isNull());
+
+    char saved[32767];
+    DWORD n = GetEnvironmentVariableA("PATH", saved, sizeof saved);
+    std::string decoy = folder + "\\decoy", real = folder + "\\real";
+    CreateDirectoryA(decoy.c_str(), nullptr);
+    CreateDirectoryA((decoy + "\\" + name).c_str(), nullptr);
+    CreateDirectoryA(real.c_str(), nullptr);
+    CopyFileA(recorder.c_str(), (real + "\\" + name).c_str(), FALSE);
+    SetEnvironmentVariableA("PATH", (".;kv relative;" + decoy + ";\"" + real + "\\\";C:\\windows").c_str());
+    EXPECT_STREQ(ProgramOnSearchPath(name.c_str()), (real + "\\" + name).c_str());
+    std::string self(app->moduleFileName(nullptr));
+    EXPECT_STREQ(ProgramOnSearchPath("recorder.exe"),
+                 (self.substr(0, self.rfind('\\')) + "\\recorder.exe").c_str());
+    SetEnvironmentVariableA("PATH", n > 0 && n < sizeof saved ? saved : nullptr);
+
+    SetCurrentDirectoryA(app->appFolder());
+    DeleteFileA((real + "\\" + name).c_str());
+    DeleteFileA((folder + "\\" + name).c_str());
+    RemoveDirectoryA((decoy + "\\" + name).c_str());
+    RemoveDirectoryA(decoy.c_str());
+    RemoveDirectoryA(real.c_str());
 }
 
 TEST_F(Launch, ApplicationNameRunsEvenWhenTheLineNamesAnother) {

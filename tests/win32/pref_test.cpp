@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -113,6 +114,11 @@ TEST_F(Store, ConversionsAndReset) {
     EXPECT_STREQ(pos->value, "-7");
     pos->setText("x");
     EXPECT_EQ(pos->getInt(), 0);
+    pos->setText("4294967296"); // 2^32, from a hand-edited file: the end of the range, not 0
+    EXPECT_EQ(pos->getInt(), INT_MAX);
+    EXPECT_EQ(pos->getLong(), LONG_MAX);
+    pos->setText("-4294967296");
+    EXPECT_EQ(pos->getInt(), INT_MIN);
     pos->resetToDefault();
     EXPECT_STREQ(pos->value, "");
     EXPECT_EQ(pos->dirty, 1);
@@ -135,6 +141,71 @@ TEST_F(Store, LongAndBinaryValuesAreReadWhole) {
     EXPECT_EQ(std::string(store.findItem(1012)->getText()), binary);
 }
 
+// The profile reading takes one pair of enclosing quotes and the blanks at the ends away: such a
+// value goes into the file inside one more pair of double quotes, any other as it stands.
+TEST_F(Store, ValuesReadBackAsWritten) {
+    const std::pair<const char*, const char*> written[] = {
+        {"\"C:\\Program Files\\AV\\scan.exe\"", "\"\"C:\\Program Files\\AV\\scan.exe\"\""},
+        {"  padded  ", "\"  padded  \""},
+        {"'single'", "\"'single'\""},
+        {"\"", "\"\"\""},
+        {"\"\"", "\"\"\"\""},
+        {"\"open", "\"\"open\""},
+        {" ", "\" \""},
+        {"\tx\t", "\"\tx\t\""},
+        {"a \"b\" c", "a \"b\" c"},
+        {"C:\\plain", "C:\\plain"},
+        {"", ""},
+    };
+    for (const auto& value : written) {
+        prefItem* pos = store.findItem(1012);
+        pos->getText();
+        ASSERT_TRUE(pos->setText(value.first));
+        ASSERT_TRUE(store.saveAll());
+        EXPECT_EQ(contents(), std::string("[Brisk Download]\r\nPos=") + value.second + "\r\n") << value.first;
+        prefItem again(1012, "Pos", "(default)", -1);
+        pref reader(testApp(), &again, 1, "Brisk Download", "Briskdl");
+        reader.fileName = file.c_str();
+        EXPECT_EQ(std::string(again.getText()), value.first);
+        DeleteFileA(file.c_str());
+        pos->unread = 1;
+    }
+
+    // Hand-edited values and those of earlier versions read as they always have.
+    const char handEdited[] = "[Brisk Download]\r\nAnti-virus scanner=\"C:\\Program Files\\AV\\scan.exe\"\r\n"
+                              "Download folder=  D:\\padded  \r\n";
+    std::ofstream(file, std::ios::binary) << handEdited;
+    prefItem old[2] = {prefItem(3, "Anti-virus scanner", "", 82), prefItem(0, "Download folder", "", 80)};
+    pref reader(testApp(), old, 2, "Brisk Download", "Briskdl");
+    reader.fileName = file.c_str();
+    EXPECT_STREQ(old[0].getText(), "C:\\Program Files\\AV\\scan.exe");
+    EXPECT_STREQ(old[1].getText(), "D:\\padded");
+    EXPECT_TRUE(reader.saveAll());
+    EXPECT_EQ(contents(), handEdited); // unchanged, so not rewritten
+}
+
+// A line break would end the line in the file, and what follows would become keys and sections of
+// its own. Such a value is refused by setText, and by the save when it came from a control.
+TEST_F(Store, ValuesWithLineBreaksAreRefused) {
+    prefItem* folderItem = store.findItem(0);
+    folderItem->getText();
+    for (const char* broken : {"line1\r\n[Other]\r\nkey=v", "a\nb", "a\r", "\n"}) {
+        EXPECT_FALSE(folderItem->setText(broken));
+        EXPECT_STREQ(folderItem->value, "C:\\downloaded files");
+        EXPECT_EQ(folderItem->dirty, 0);
+    }
+    folderItem->value = "line1\r\n[Other]\r\nkey=v"; // as fromControl leaves it
+    folderItem->assigned = folderItem->dirty = 1;
+    store.findItem(2)->setInt(2);
+    EXPECT_FALSE(store.saveAll());
+    EXPECT_EQ(store.notSaved, folderItem);
+    EXPECT_EQ(folderItem->dirty, 1);
+    EXPECT_EQ(contents(), "[Brisk Download]\r\nAfter download=2\r\n"); // the others are saved
+    folderItem->setText("D:\\again");
+    EXPECT_TRUE(store.saveAll());
+    EXPECT_EQ(store.notSaved, nullptr);
+}
+
 TEST_F(Store, FileWithoutSectionHeaderGivesDefaults) {
     {
         std::ofstream out(file, std::ios::binary);
@@ -153,6 +224,7 @@ TEST_F(Store, FailedWriteKeepsTheChange) {
     prefItem* folderItem = store.findItem(0);
     folderItem->setText("G:\\kept");
     EXPECT_FALSE(store.saveAll());
+    EXPECT_EQ(store.notSaved, folderItem);
     EXPECT_EQ(folderItem->dirty, 1);
     EXPECT_EQ(folderItem->assigned, 1);
     EXPECT_STREQ(folderItem->value, "G:\\kept");

@@ -70,13 +70,29 @@ TEST_F(ShellVerb, PathWithBlanksIsQuoted) {
     EXPECT_FALSE(keyExists(".zip\\shell"));
 }
 
-TEST_F(ShellVerb, RemovalFollowsTheClassOfTheMoment) {
+// Removal looks up the classes again, and also takes the verb from the extension key, under which
+// an earlier registration put it, and from any class whose verb starts the program.
+TEST_F(ShellVerb, RemovalAlsoTakesStaleVerbs) {
     app->installedPath = "C:\\B.exe";
     app->RegisterShellVerb(true); // under .zip itself
     WriteRegistry(HKEY_CLASSES_ROOT, ".zip", "", REG_SZ, "kvtest.zipfile", 0);
-    app->RegisterShellVerb(false); // looks under the new class, finds nothing there
-    EXPECT_TRUE(keyExists(".zip\\shell\\Brisk Install\\command"));
-    RegDeleteTreeA(HKEY_CLASSES_ROOT, ".zip\\shell");
+    const struct {
+        const char* owner;
+        const char* command;
+        bool stays;
+    } rows[] = {
+        {"kvtest.oldzip", "\"C:\\Old Place\\Brisk Download.exe\" /run,%1", false},
+        {"kvtest.other", "C:\\Other\\other.exe /run,%1", true},
+    };
+    for (const auto& row : rows)
+        WriteRegistry(HKEY_CLASSES_ROOT, (std::string(row.owner) + "\\shell\\Brisk Install\\command").c_str(),
+                      "", REG_SZ, row.command, 0);
+    EXPECT_TRUE(app->RegisterShellVerb(false));
+    EXPECT_FALSE(keyExists(".zip\\shell\\Brisk Install"));
+    for (const auto& row : rows) {
+        EXPECT_EQ(command(row.owner) != "<none>", row.stays) << row.owner;
+        RegDeleteTreeA(HKEY_CLASSES_ROOT, row.owner);
+    }
 }
 
 } // namespace

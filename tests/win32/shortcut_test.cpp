@@ -9,6 +9,7 @@
 
 #include <fstream>
 #include <string>
+#include <thread>
 
 namespace {
 
@@ -63,6 +64,19 @@ TEST_F(Shortcut, WritesTargetAndDescriptionAndOverwrites) {
     // COM is set up and ended around each call, so a second call on the same thread works too.
     EXPECT_EQ(CreateShortcut(notepad.c_str(), link.c_str(), "Again"), S_OK);
     EXPECT_EQ(readBack(link).second, "Again");
+}
+
+// A thread already in the multithreaded apartment keeps it: the call ends only what it began.
+TEST_F(Shortcut, LeavesTheCallersApartmentAsItWas) {
+    HRESULT again = E_FAIL;
+    std::thread([&] {
+        CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+        CreateShortcut("C:\\windows\\notepad.exe", link.c_str(), "d");
+        again = CoInitializeEx(nullptr, COINIT_MULTITHREADED); // S_FALSE: still initialised
+        CoUninitialize();
+        CoUninitialize();
+    }).join();
+    EXPECT_EQ(again, S_FALSE);
 }
 
 TEST_F(Shortcut, FailuresCreateNothing) {

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -24,14 +25,20 @@ class Unpack : public ::testing::Test {
 protected:
     mainApp* app = nullptr;
     std::string temp, target;
+    std::vector<std::string> placed; // the folders given a copy of the extractor
     void SetUp() override {
         app = new mainApp("Brisk Download", GetModuleHandleA(nullptr), nullptr, "", SW_SHOW);
         temp = casePath("kvunpack_");
         CreateDirectoryA(temp.c_str(), nullptr);
         target = temp + "\\tool.zip";
-        std::ofstream(target) << "not really an archive";
+        std::ofstream(target, std::ios::binary)
+            << std::string("PK\x05\x06", 4) << std::string(18, '\0'); // empty
     }
     void TearDown() override {
+        for (const std::string& folder : placed) { // C:\UTIL among them: nothing stays behind
+            DeleteFileA((folder + "\\pkunzip.exe").c_str());
+            RemoveDirectoryA(folder.c_str());
+        }
         DeleteFileA(target.c_str());
         RemoveDirectoryA(temp.c_str());
         delete app->prefs;
@@ -42,13 +49,20 @@ protected:
         std::string self(app->moduleFileName(nullptr));
         std::string copy = folder + "\\pkunzip.exe";
         CreateDirectoryA(folder.c_str(), nullptr);
+        placed.push_back(folder);
         CopyFileA((self.substr(0, self.rfind('\\')) + "\\pkunzip.exe").c_str(), copy.c_str(), FALSE);
         DeleteFileA((copy + ".log").c_str());
         return copy;
     }
-    std::string unpackWith(const char* location, const std::string& extractor) {
+    mainApp::unpackResult unpack(const char* location, DWORD limitMs = 20000) {
         app->prefs->findItem(appOptions::pkunzipId)->setText(location);
-        EXPECT_EQ(app->UnpackArchive(target.c_str(), temp.c_str(), 20000), mainApp::unpacked);
+        status = 12345;
+        return app->UnpackArchive(target.c_str(), temp.c_str(), limitMs, &status);
+    }
+    DWORD status = 0;
+    std::string unpackWith(const char* location, const std::string& extractor,
+                           mainApp::unpackResult expected = mainApp::unpacked) {
+        EXPECT_EQ(unpack(location), expected);
         std::string log = readLog(extractor);
         DeleteFileA((extractor + ".log").c_str());
         return log;
@@ -72,7 +86,7 @@ TEST_F(Unpack, CommandForEachLocation) {
     // Where the volume keeps no short name the archive's path keeps its blank, and is quoted.
     std::string archive = target;
     target = temp + "\\no short name\\tool.zip"; // missing, so it has no short form either
-    EXPECT_EQ(unpackWith("C:\\UTIL", util),
+    EXPECT_EQ(unpackWith("C:\\UTIL", util, mainApp::unpackFailed),
               "cmdline=c:\\util\\pkunzip.exe -d -o \"" + target + "\"\ncwd=" + temp + "\nflags=0x0\n");
     target = archive;
 
@@ -80,20 +94,32 @@ TEST_F(Unpack, CommandForEachLocation) {
     std::string quotedFolder = temp + "\\un zip";
     for (char& c : quotedFolder)
         c = (char)tolower((unsigned char)c);
-    EXPECT_EQ(unpackWith((temp + "\\un zip").c_str(), blank), "cmdline=\"" + quotedFolder + "\\pkunzip.exe\"" + tail);
-    DeleteFileA(blank.c_str());
-    RemoveDirectoryA((temp + "\\un zip").c_str());
+    EXPECT_EQ(unpackWith((temp + "\\un zip").c_str(), blank),
+              "cmdline=\"" + quotedFolder + "\\pkunzip.exe\"" + tail);
 }
 
-TEST_F(Unpack, MissingExtractorAndTimeLimit) {
-    app->prefs->findItem(appOptions::pkunzipId)->setText("C:\\nowhere");
-    EXPECT_EQ(app->UnpackArchive(target.c_str(), temp.c_str(), 20000), mainApp::unpackNotStarted);
+// Each way the unpack can stop before an installer may be looked for.
+TEST_F(Unpack, MissingExtractorFailuresAndTimeLimit) {
+    EXPECT_EQ(unpack("C:\\nowhere"), mainApp::unpackNotStarted);
+    EXPECT_NE(status, 0u);
+
+    // The temporary folder cannot be made current (a share): nothing is started.
+    std::string ok = temp + "\\ok", util = placeExtractor(ok);
+    app->prefs->findItem(appOptions::pkunzipId)->setText(ok.c_str());
+    EXPECT_EQ(app->UnpackArchive("\\\\server\\share\\~Briskdl\\tool.zip", "\\\\server\\share\\~Briskdl",
+                                 20000, &status),
+              mainApp::unpackNoFolder);
+    EXPECT_EQ(readLog(util), "");
+
+    // The extractor ends with a status other than 0: what it unpacked is not to be installed.
+    std::ofstream(target, std::ios::trunc) << "not really an archive";
+    EXPECT_EQ(unpack(ok.c_str()), mainApp::unpackFailed);
+    EXPECT_EQ(status, 1u);
 
     std::string extractor = placeExtractor(temp + "\\slow");
-    app->prefs->findItem(appOptions::pkunzipId)->setText((temp + "\\slow").c_str());
     SetEnvironmentVariableA("RECORDER_SLEEP_MS", "3000");
     DWORD start = GetTickCount();
-    EXPECT_EQ(app->UnpackArchive(target.c_str(), temp.c_str(), 300), mainApp::unpackTimedOut);
+    EXPECT_EQ(unpack((temp + "\\slow").c_str(), 300), mainApp::unpackTimedOut);
     EXPECT_LT(GetTickCount() - start, 2500u); // it did not wait for the extractor
     SetEnvironmentVariableA("RECORDER_SLEEP_MS", nullptr);
 }
@@ -104,6 +130,34 @@ TEST(CommandText, QuotesOnlyWhatNeedsIt) {
     EXPECT_STREQ(quotedIfBlank("C:\\down loads\\tool.zip"), "\"C:\\down loads\\tool.zip\"");
     EXPECT_STREQ(quotedIfBlank("\"C:\\down loads\\tool.zip\""), "\"C:\\down loads\\tool.zip\"");
     EXPECT_STREQ(unquoted("\"C:\\AV\\scan.exe\""), "C:\\AV\\scan.exe");
+}
+
+// The scanner's own split of its command line gives the file as its first argument, whether the
+// store gives the option back with its quotes or without them.
+TEST(CommandText, ScanCommandNamesTheScannerThenTheFile) {
+    struct {
+        const char *option, *file, *line;
+    } rows[] = {
+        {"C:\\anti virus\\scan.exe", "C:\\dl\\tool.zip", "\"C:\\anti virus\\scan.exe\" C:\\dl\\tool.zip"},
+        {"\"C:\\anti virus\\scan.exe\"", "C:\\dl\\tool.zip", "\"C:\\anti virus\\scan.exe\" C:\\dl\\tool.zip"},
+        {"C:\\AV\\scan.exe", "C:\\down loads\\tool.zip", "C:\\AV\\scan.exe \"C:\\down loads\\tool.zip\""},
+        {"\"C:\\AV\\scan.exe\"", "C:\\dl\\tool.zip", "C:\\AV\\scan.exe C:\\dl\\tool.zip"},
+        // cmd.exe splits a batch file's arguments at , ; = as well.
+        {"C:\\AV\\SCAN.BAT", "C:\\dl\\tool,v2.zip", "C:\\AV\\SCAN.BAT \"C:\\dl\\tool,v2.zip\""},
+        {"\"C:\\anti virus\\scan.cmd\"", "C:\\dl\\a=b.zip",
+         "\"C:\\anti virus\\scan.cmd\" \"C:\\dl\\a=b.zip\""},
+    };
+    for (const auto& row : rows)
+        EXPECT_STREQ(ScanCommand(row.option, row.file), row.line) << row.option << " " << row.file;
+
+    for (const char* batch : {"C:\\AV\\scan.bat", "C:\\AV\\SCAN.CMD", "C:\\A.V\\x.Bat"})
+        EXPECT_TRUE(IsBatchFile(batch)) << batch;
+    for (const char* program : {"C:\\AV\\scan.exe", "C:\\bat\\scan", "C:\\AV\\scan.bat.exe"})
+        EXPECT_FALSE(IsBatchFile(program)) << program;
+    for (const char* name :
+         {"tool&evil&.exe", "tool%OS%.exe", "a^b.zip", "a|b", "a<b", "a>b", "hi!.zip", "a\"b"})
+        EXPECT_TRUE(HoldsShellSpecials(name)) << name;
+    EXPECT_FALSE(HoldsShellSpecials("C:\\down loads\\tool (2),v;1=x.zip"));
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 namespace {
@@ -31,6 +32,31 @@ public:
     bool mayMove() override { return movable; }
     bool maySize() override { return sizable; }
     bool movable = true, sizable = true;
+};
+
+// A window whose memory is filled with a pattern when it is deleted and never given back: a use
+// of the object after its end reads the pattern, and a virtual call through it faults, where a
+// freed block may still hold what was there.
+template <class W> class poisoned : public W {
+public:
+    using W::W;
+    static void operator delete(void* p, size_t n) { memset(p, 0xDD, n); }
+};
+
+// A window whose handlers close it: an Exit command that leaves the command to the default
+// handling too, and a size change to minimised.
+class closingWin : public normWin {
+public:
+    closingWin() : normWin(nullptr, "Closing") {}
+    enum { exitCommand = 300 };
+    bool EvCommand(int id) override {
+        if (id == exitCommand) CloseWindow();
+        return false;
+    }
+    void EvSize(UINT type, int width, int height) override {
+        normWin::EvSize(type, width, height);
+        if (type == SIZE_MINIMIZED) CloseWindow();
+    }
 };
 
 // A child of the multiple-document window that may refuse to close.
@@ -98,8 +124,9 @@ TEST_F(Windows, WindowWithoutItemSavesNothing) {
     normWin* w = new normWin(nullptr, "Unbound");
     w->bindPosition(77); // not in the store: the creation attributes stay
     EXPECT_EQ(w->Attr.X, (int)CW_USEDEFAULT);
-    EXPECT_EQ(w->positionItem, 77);
     delete w;
+    for (int i = 0; i < app->store.count; ++i)
+        EXPECT_EQ(app->store.items[i].dirty, 0) << app->store.items[i].name; // no item took its place
     EXPECT_EQ(posText(), ".25 .25 .5 .5 0");
 }
 
@@ -172,7 +199,7 @@ public:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
         if (message != WM_CREATE)
             return normWin::WindowProc(message, wParam, lParam);
-        DestroyWindow(HWindow); // this object ends here, with its window
+        DestroyWindow(HWindow); // the window ends here; the object is its creator's
         return -1;
     }
 };
@@ -189,17 +216,45 @@ TEST_F(Windows, MainWindowThatCannotBeMadeIsReported) {
         MSG msg;
         EXPECT_FALSE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     }
+    // The other codes the framework may report, and one it never gives.
+    const std::pair<int, const char*> reports[] = {
+        {EM_INVALIDCHILD, "Invalid child"},
+        {EM_INVALIDCLIENT, "Invalid client"},
+        {EM_INVALIDMODULE, "Invalid module"},
+        {EM_INVALIDWINDOW, "Invalid window"},
+        {EM_OUTOFMEMORY, "System Memory Is Low! Please Close One or More Windows."},
+        {0, "?"},
+        {-7, "?"},
+    };
+    for (const auto& report : reports) {
+        boxWatcher box("Window Test", IDOK);
+        app->Error(report.first);
+        EXPECT_EQ(box.text(), report.second);
+    }
 }
 
-TEST(ErrorText, SixCodesAndTheRest) {
-    EXPECT_STREQ(genApp::ErrorText(-1), "Invalid child");
-    EXPECT_STREQ(genApp::ErrorText(-2), "Invalid client");
-    EXPECT_STREQ(genApp::ErrorText(-4), "Invalid module");
-    EXPECT_STREQ(genApp::ErrorText(-5), "Invalid window");
-    EXPECT_STREQ(genApp::ErrorText(-6), "System Memory Is Low! Please Close One or More Windows.");
-    EXPECT_STREQ(genApp::ErrorText(0), "?");
-    EXPECT_STREQ(genApp::ErrorText(-7), "?");
-    EXPECT_STREQ(genApp::ErrorText(1), "?");
+// After each handler the object is used only while its window still leads to it. A window
+// destroyed while it is being made is never deleted before Create returns: the caller owns it.
+TEST_F(Windows, HandlersThatCloseTheirWindowAndRefusedCreations) {
+    int before = winX::live;
+    for (UINT message : {(UINT)WM_COMMAND, (UINT)WM_SYSCOMMAND}) {
+        closingWin* w = new poisoned<closingWin>();
+        ASSERT_TRUE(w->Create());
+        HWND h = w->HWindow;
+        if (message == WM_COMMAND)
+            SendMessageA(h, WM_COMMAND, closingWin::exitCommand, 0);
+        else
+            SendMessageA(h, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        EXPECT_FALSE(IsWindow(h));
+    }
+    EXPECT_EQ(winX::live, before);
+
+    refusingWin* refused = new poisoned<refusingWin>();
+    EXPECT_FALSE(refused->Create());
+    EXPECT_EQ(refused->HWindow, nullptr);
+    EXPECT_EQ(winX::live, before + 1); // still there, for the caller to delete
+    delete refused;
+    EXPECT_EQ(winX::live, before);
 }
 
 TEST_F(Windows, RunWithoutTheControlLibraryStopsWithAMessage) {
@@ -356,6 +411,33 @@ TEST_F(Documents, TilingRequestIsNotHeldByAWindowThatWent) {
     ShowWindow(next->HWindow, SW_MINIMIZE);
     EXPECT_TRUE(tileCommandWaiting());
     EXPECT_EQ(mdiWin::tilePending, 1);
+}
+
+// Closing one child may end others: its own children, or any that its close check ends. Each
+// is taken again from its window just before it is used.
+TEST_F(Documents, ChildrenThatEndOthersOnTheirWay) {
+    class endingChild : public mdiWin {
+    public:
+        using mdiWin::mdiWin;
+        bool CanClose() override {
+            if (ends && IsWindow(ends)) SendMessageA(GetParent(ends), WM_MDIDESTROY, (WPARAM)ends, 0);
+            return true;
+        }
+        HWND ends = nullptr;
+    };
+    TMDIClient* client = frame->ClientWnd;
+    endingChild* owner = new endingChild(frame, "Owner");
+    mdiWin* nested = new poisoned<mdiWin>(frame, "Nested", owner); // goes with its owner
+    mdiWin* other = new poisoned<mdiWin>(frame, "Other");
+    ASSERT_TRUE(other->Create());
+    ASSERT_TRUE(nested->Create());
+    ASSERT_TRUE(owner->Create()); // made last, so first in the client's order
+    owner->ends = other->HWindow;
+    EXPECT_TRUE(client->ChildrenCanClose()); // the check itself ends the other child
+    owner->ends = nullptr;
+    EXPECT_TRUE(client->CloseChildren());
+    for (HWND w = GetWindow(client->HWindow, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
+        EXPECT_EQ(TWindow::ObjectOf(w), nullptr); // no document is left
 }
 
 TEST_F(Documents, CloseCheckRefusedThenAgreed) {
