@@ -5,8 +5,9 @@
 #include "path.h"
 #include "samePath.h"
 
-#include <memory>
-#include <vector>
+// A list, not std::vector: the vector's length check would bring libstdc++'s exception classes
+// and their strings (over 80 KB) into the program.
+#include <list>
 #include <windows.h>
 
 namespace {
@@ -84,7 +85,7 @@ str DeleteFolderFiles(const char* folder, const char* keep) {
     WIN32_FIND_DATAA found;
     findHandle search(FindFirstFileA(JoinPath(given, "*"), &found));
     if (!search.valid()) return GetLastError() == ERROR_FILE_NOT_FOUND ? str() : given;
-    std::vector<std::unique_ptr<doomedFile>> doomed;
+    std::list<doomedFile> doomed;
     str stuck;
     do {
         if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
@@ -92,13 +93,13 @@ str DeleteFolderFiles(const char* folder, const char* keep) {
         str path = entryPath(given, found);
         if (keep && SamePath(path, keep))
             continue;
-        doomed.emplace_back(new doomedFile(path));
-        if (!doomed.back()->mark()) stuck = path;
+        doomed.emplace_back(path);
+        if (!doomed.back().mark()) stuck = path;
     } while (stuck.isNull() && FindNextFileA(search, &found));
     if (stuck.isNull() && GetLastError() != ERROR_NO_MORE_FILES)
         stuck = given; // the listing broke off: what is left of it may not go
     if (!stuck.isNull())
         for (auto& file : doomed)
-            file->unmark();
+            file.unmark();
     return stuck; // the marked files go as they are closed
 }
