@@ -221,9 +221,9 @@ zipDirectory::verdict findEnd(zipSource& source, uint64_t& endAt, unsigned char*
     uint64_t size = source.size();
     if (size < endRecord::size) return zipDirectory::notAnArchive;
     uint32_t tailSize = (uint32_t)(size < endRecord::size + maxComment ? size : endRecord::size + maxComment);
-    std::unique_ptr<unsigned char[]> tail(new unsigned char[tailSize]);
+    unsigned char tail[endRecord::size + maxComment];
     uint64_t tailStart = size - tailSize;
-    if (!source.read(tailStart, tail.get(), tailSize)) return zipDirectory::unreadable;
+    if (!source.read(tailStart, tail, tailSize)) return zipDirectory::unreadable;
     const unsigned char *exact = nullptr, *fitting = nullptr, *last = nullptr;
     for (uint32_t at = tailSize - endRecord::size + 1; at-- > 0;) {
         if (get32(&tail[at]) != endRecord::signature) continue;
@@ -238,7 +238,7 @@ zipDirectory::verdict findEnd(zipSource& source, uint64_t& endAt, unsigned char*
     const unsigned char* end = exact ? exact : fitting;
     if (!end) return last ? zipDirectory::damaged : zipDirectory::notAnArchive;
     if (end != last) return zipDirectory::damaged;
-    endAt = tailStart + (uint64_t)(end - tail.get());
+    endAt = tailStart + (uint64_t)(end - tail);
     memcpy(record, end, endRecord::size);
     return zipDirectory::sound;
 }
