@@ -9,10 +9,10 @@
 namespace appOptions {
 prefItem items[] = {
     prefItem(posId, "Pos", ".25 .25 .5 .5 0", -1),
-    prefItem(downloadFolderId, "Download folder", "C:\\downloaded files", 80),
-    prefItem(scannerId, "Anti-virus scanner", "", 82),
-    prefItem(pkunzipId, "Location of pkunzip", "<path>", 81),
-    prefItem(afterDownloadId, "After download", 88, 1, 3),
+    prefItem(downloadFolderId, "Download folder", "C:\\downloaded files", ID_DOWNLOAD_FOLDER),
+    prefItem(scannerId, "Anti-virus scanner", "", ID_SCANNER),
+    prefItem(pkunzipId, "Location of pkunzip", "<path>", ID_PKUNZIP_FOLDER),
+    prefItem(afterDownloadId, "After download", ID_INSTALL_IMMEDIATELY, 1, 3),
 };
 const int count = sizeof items / sizeof items[0];
 } // namespace appOptions

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "pref"
+#include "resource.h"
 
 namespace appOptions {
 enum {
@@ -9,9 +10,9 @@ enum {
     pkunzipId = 1,
     afterDownloadId = 2,
     scannerId = 3,
-    posId = 1012,
+    posId = ID_MAIN_POSITION,
 };
-// After download: the offset of the checked radio button from control 88.
+// After download: the offset of the checked radio button from ID_INSTALL_IMMEDIATELY.
 enum { installImmediately = 0, askWhatToDo = 1, moveToDownloadFolder = 2 };
 
 extern prefItem items[];

@@ -1,9 +1,11 @@
 // The program's fixed texts.
 #pragma once
 
+#include "version.h"
+
 namespace appTexts {
 const char productName[] = "Brisk Download";
-const char version[] = "96.6.20";
+const char version[] = BRISK_VERSION_TEXT;
 const char uninstallWord[] = "uninstall";
 const char optionsWord[] = "normal";
 const char runWord[] = "run";

@@ -5,6 +5,7 @@
 #include "mainApp.h"
 #include "ownCommand.h"
 #include "registry.h"
+#include "strs.h"
 
 namespace {
 const char verbKey[] = "\\shell\\Brisk Install";

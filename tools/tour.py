@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """The tour of make run (tools/run prepares its fresh prefix and the display): the whole life of
 Brisk Download under Wine. It installs the program from build/dist/setup.exe, hands it two demo
-downloads the way the browser does, installs the kept one with "Brisk Install" and uninstalls the
-program, each with the command that the installation registered. Every window is printed and
+downloads the way the browser does, installs the kept one with "Brisk Install", hands it a third
+that the scanner refuses and uninstalls the program, each with the command that the installation
+registered. Every window is printed and
 photographed (tourScreens.py); between the steps it tells what the program did, read back from
 the disk, the registry and the logs of the stand-in programs, and it fails when a window or an
 effect is missing."""
@@ -98,16 +99,16 @@ class Tour:
             self.say(f"{what} started: {command}", f"  in {folder}")
         expect(len(fresh) == expected, f"{what} was started {len(fresh)} times, not {expected}")
 
-    def run_command(self, command, *windows):
-        """Starts a registered command as Windows does and meets its windows (title, name, button)
-        in order."""
-        self.start("runline", None, command)
+    def run_command(self, command, *windows, env=None):
+        """Starts a registered command as Windows does, with these environment variables added,
+        and meets its windows (title, name, button) in order."""
+        self.start("runline", None, command, env)
         for title, name, button in windows:
-            self.screens.window(title, name, button)
+            self.screens.window(title, name, button, front=title != DEMO_SETUP)  # the demo's own window
         self.ended()
 
-    def start(self, verb, program, command_line):
-        self.process = robot_start(self.robot, verb, program, command_line)
+    def start(self, verb, program, command_line, env=None):
+        self.process = robot_start(self.robot, verb, program, command_line, env)
 
     def ended(self):
         program_ended(self.process, self.robot, timeout=30 if self.screens.headless else 600)
@@ -222,8 +223,23 @@ class Tour:
         self.run_command(command, (DEMO_SETUP, "brisk-install-setup", IDOK))
         self.installed_from_temp(self.kept, "What the hand-off did, without asking:")
 
+    def download_refused(self):
+        self.screens.step(5, "A third demo download, which the scanner refuses")
+        file = self.download("demo-virus.zip")
+        command = reg_query(VIEWERS, "application/zip") + " " + file
+        self.say(f"the browser starts: {command}",
+                 "the stand-in scanner removes the file it is given, as a scanner does with a virus")
+        self.run_command(command, (PRODUCT, "scanner-refused", IDOK), env={"RECORDER_DELETE_ARG": "1"})
+        print("   What the hand-off did:")
+        self.report_starts(self.scanner, "the scanner", 1)
+        self.report_starts(self.pkunzip, "pkunzip", 0)
+        expect(not os.path.exists(unix(file)), f"{file} is still there")
+        kept = self.downloads + "\\" + file[file.rfind("\\") + 1:]
+        expect(not os.path.exists(unix(kept)), f"{kept} was made")
+        self.say(f"{file} is gone (the scanner removed it), nothing was moved, unpacked or started")
+
     def uninstall(self):
-        self.screens.step(5, "Uninstalling, with the command of the uninstall entry")
+        self.screens.step(6, "Uninstalling, with the command of the uninstall entry")
         command = reg_query(UNINSTALL_KEY, "UninstallString")
         self.say(f"Windows runs: {command}")
         self.run_command(command, (PRODUCT, "uninstall-question", IDYES), (PRODUCT, "uninstalled", IDOK))
@@ -251,7 +267,7 @@ def main():
     started = time.monotonic()
     try:
         for step in (tour.install, tour.download_installed_now, tour.download_kept, tour.brisk_install,
-                     tour.uninstall):
+                     tour.download_refused, tour.uninstall):
             step()
     except (Failure, subprocess.TimeoutExpired) as failure:
         print(f"\nThe tour stopped: {failure}")
@@ -267,7 +283,7 @@ def main():
     if args.docs:
         for name in screens.refresh_docs(os.path.join(ROOT, "docs")):
             print(f"  {name}")
-    print(f"The five steps took {time.monotonic() - started:.0f} s.")
+    print(f"The six steps took {time.monotonic() - started:.0f} s.")
     return 0
 
 

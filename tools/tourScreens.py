@@ -55,9 +55,11 @@ class Screens:
         self.heading = f"{number}. {title}"
         print(f"\n{self.heading}")
 
-    def window(self, title, name, button, fill=None, click=(), hint=None):
+    def window(self, title, name, button, fill=None, click=(), hint=None, front=True):
         """Waits for the window TITLE, types fill {control: text} and clicks the controls of click,
-        prints and photographs it, then presses button, or lets the user answer it."""
+        prints and photographs it, then presses button, or lets the user answer it. Under Xvfb a
+        window that should be in front (front) must have come up active, its caption drawn in the
+        active colour."""
         robot = self.robot
         if fill or click:
             if not robot.shown(title):
@@ -80,6 +82,8 @@ class Screens:
         shot = f"{len(self.shots) + 1:02d}-{name}.png"
         self.photograph(rect, os.path.join(self.folder, shot))
         print(f'   Window "{title}" ({cls}), screenshot build/screens/{shot}')
+        if front and self.headless and not self.drawn_active(os.path.join(self.folder, shot)):
+            raise Failure(f'the window "{title}" came up inactive, behind, as build/screens/{shot} shows')
         for line in text + ["  ".join(f"[{b}]" for b in buttons)]:
             print(f"     | {line}".rstrip())
         if hint:
@@ -98,6 +102,16 @@ class Screens:
             if self.robot("closed", handle, 55000, check=False):
                 return
         raise Failure(f"no answer within {minutes} minutes")
+
+    @staticmethod
+    def drawn_active(shot):
+        """Whether the window's caption, near its right end, has the active colour (blue) rather
+        than the inactive grey."""
+        width = int(subprocess.run(["identify", "-format", "%w", shot], capture_output=True, text=True).stdout)
+        pixel = subprocess.run(["convert", shot, "-format", f"%[fx:int(255*p{{{width - 30},6}}.r)] "
+                                f"%[fx:int(255*p{{{width - 30},6}}.b)]", "info:"], capture_output=True, text=True)
+        red, blue = map(int, pixel.stdout.split())
+        return blue - red > 40
 
     def photograph(self, rect, path):
         left, top, right, bottom = map(int, rect.split())

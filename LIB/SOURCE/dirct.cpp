@@ -51,7 +51,7 @@ bool given(const char* text) { return text && *text; }
 } // namespace
 
 dirct::dirct(const char* path, const char* filePattern, const char* dirPattern)
-    : path(path), pattern(filePattern), flags(0) {
+    : path(path), pattern(filePattern) {
     CharUpperA(this->path);
     if (!given(path))
         return;

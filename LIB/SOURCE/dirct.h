@@ -16,9 +16,6 @@ public:
     str path;    // upper case
     str pattern; // the file pattern
     set<fbk> dirs;
-
-private:
-    int flags;
 };
 
 // Deletes the folder with its files and, recursively, its subfolders. A link to a folder is

@@ -5,8 +5,10 @@
 #include "path.h"
 #include "samePath.h"
 
+// Lists, not std::vector: the vector's length check would bring libstdc++'s exception classes
+// and their strings (over 80 KB) into the program.
+#include <list>
 #include <memory>
-#include <vector>
 #include <windows.h>
 
 namespace {
@@ -111,11 +113,11 @@ private:
     str keepText; // where an identity is unknown
 };
 
-typedef std::vector<std::unique_ptr<doomedFile>> doomedFiles;
+typedef std::list<std::unique_ptr<doomedFile>> doomedFiles;
 
 // Opens a file for deletion. Where no handle is left, the file held last is let go of, its mark
 // taken back, until one is: it was shown that it can go, and it goes after the rest.
-std::unique_ptr<doomedFile> openDoomed(const str& path, doomedFiles& held, std::vector<str>& letGo) {
+std::unique_ptr<doomedFile> openDoomed(const str& path, doomedFiles& held, std::list<str>& letGo) {
     std::unique_ptr<doomedFile> file(new doomedFile(path));
     while (file->noHandleLeft() && !held.empty()) {
         held.back()->unmark();
@@ -136,7 +138,7 @@ str DeleteFolderFiles(const char* folder, const char* keep) {
     findHandle search(FindFirstFileA(JoinPath(given, "*"), &found));
     if (!search.valid()) return GetLastError() == ERROR_FILE_NOT_FOUND ? str() : given;
     doomedFiles held;
-    std::vector<str> letGo;
+    std::list<str> letGo;
     str stuck;
     do {
         if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)

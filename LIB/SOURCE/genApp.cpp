@@ -1,26 +1,20 @@
 // genApp: construction, the message box and the path services (2048-character buffers).
 #include "genApp.h"
 
-#include "bwcc.h"
-#include "msgBox.h"
 #include "TWindow.h"
+#include "msgBox.h"
 #include "path.h"
 #include "pref"
+#include "resource.h"
 #include "winPosition.h"
 
 namespace {
 const int pathBuffer = 2048;
-const int mainPositionItem = 1012;
 } // namespace
 
 genApp::genApp(const char* name, HINSTANCE instance, HINSTANCE prevInstance, const char* cmdLine, int cmdShow)
-    : TApplication(name, instance, prevInstance, cmdLine, cmdShow), commandLine(cmdLine), mainPosition(0),
-      anyPosition(1), prefs(nullptr), mainFlags(0), mdiSwitches{0, 0, 1, 1}, closing{0, 0} {
-    for (str& t : aboutTexts)
-        t = "";
-    BWCCRegister(instance);
-    EnableBWCC(true, LANG_ENGLISH);
-}
+    : TApplication(name, instance, prevInstance, cmdLine, cmdShow), commandLine(cmdLine), anyPosition(1),
+      prefs(nullptr), closing{0, 0} {}
 
 genApp::~genApp() {
     // The default run deletes the main window while the whole application lives. One left over
@@ -33,22 +27,27 @@ genApp::~genApp() {
 
 int genApp::Run() { return runWith("bwcc32.dll"); }
 
+bool genApp::CustomControlsNeeded() {
+    return customControls("bwcc32.dll");
+}
+
+bool genApp::customControls(const char* library) {
+    if (EnableBWCC(true, LANG_ENGLISH, library)) return true;
+    MsgBox(str(300, "Error 0 loading %.200s library.", library), MB_ICONEXCLAMATION, Name, nullptr);
+    return false;
+}
+
 int genApp::runWith(const char* library) {
-    HMODULE module = LoadLibraryA(library);
-    if (!module) {
-        MsgBox(str(300, "Error %i loading %.200s library.", (int)(INT_PTR)module, library), 48, Name, nullptr);
-        return 1;
-    }
+    if (!customControls(library)) return 1;
     int status = TApplication::Run();
     resources.clear();
-    FreeLibrary(module);
     if (prefs)
         prefs->saveAll();
     return status;
 }
 
 void genApp::InitInstance() {
-    if (prefItem* position = prefs ? prefs->findItem(mainPositionItem) : nullptr)
+    if (prefItem* position = prefs ? prefs->findItem(ID_MAIN_POSITION) : nullptr)
         if (PositionMaximised(position->getText()))
             showCommand = SW_SHOWMAXIMIZED;
     TApplication::InitInstance();

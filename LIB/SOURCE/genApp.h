@@ -3,10 +3,8 @@
 #pragma once
 
 #include "TApplication.h"
-#include "kron.h"
 #include "resrc.h"
 #include "str.h"
-#include "strs.h"
 
 #include <windows.h>
 
@@ -14,15 +12,18 @@ class pref;
 
 class genApp : public TApplication {
 public:
-    // Keeps the command line (the arguments, without the program's name) and registers the
-    // custom-control library's classes, which the program imports at load time.
+    // Keeps the command line (the arguments, without the program's name). The custom-control
+    // library is not loaded yet: only a start that shows a dialog needs it.
     genApp(const char* name, HINSTANCE instance, HINSTANCE prevInstance, const char* cmdLine, int cmdShow);
     ~genApp() override;
 
-    // The default run for programs that keep a main window: loads the custom-control library
-    // (a box "Error 0 loading bwcc32.dll library." and 1 when it cannot), runs the message loop,
-    // releases resources and the library, and saves the preferences. Returns the status word.
+    // The default run for programs that keep a main window: switches the custom controls on (a
+    // box "Error 0 loading bwcc32.dll library." and 1 when it cannot), runs the message loop,
+    // releases resources and saves the preferences. Returns the status word.
     int Run() override;
+    // Before a dialog: the custom controls from bwcc32.dll; when it cannot be loaded the user is
+    // told as by the default run, and the dialog is not shown.
+    bool CustomControlsNeeded() override;
     // Maximises the main window when item 1012's fifth word is a number other than 0, makes and
     // shows the main window, and loads the accelerator table "accCommands".
     void InitInstance() override;
@@ -40,19 +41,15 @@ public:
     str WindowsDir();
 
     str commandLine;
-    str aboutTexts[7];   // drawn by the About window
-    strs aboutLines;
-    int mainPosition;
-    int anyPosition;
+    int anyPosition;     // 1: the windows' move and size rule is off
     pref* prefs;         // set by the derived application; never deleted here
-    int mainFlags;
-    kron stopwatch;
-    int mdiSwitches[4];
-    str statusText;
-    char closing[2];
+    char closing[2];     // set while the main window's close check runs
     resrcs resources;    // released after the default run's message loop
 
 protected:
     // The default run with the custom-control library of the given name.
     int runWith(const char* library);
+    // Switches the custom controls on from the library of the given name; says so when it
+    // cannot be loaded.
+    bool customControls(const char* library);
 };

@@ -1,6 +1,7 @@
 // inputDlg: asks for one line of text under a prompt, from the template "inputDlg".
 #pragma once
 
+#include "resource.h"
 #include "winDlg.h"
 
 class inputDlg : public winDlg {
@@ -14,5 +15,5 @@ public:
     str* text;
     str prompt;
 
-    enum { promptId = 4091, editId = 4090 };
+    enum { promptId = ID_INPUT_PROMPT, editId = ID_INPUT_EDIT };
 };

@@ -18,8 +18,8 @@ prefItem* positionOf(int item) {
 } // namespace
 
 winX::winX(TWindow* window, winX* parentWindow)
-    : window(window), spareText{str(""), str("")}, positionItem(-1), sizeType(SIZE_RESTORED), wasMinimised(0),
-      clearOnDestroy(nullptr), parent(nullptr), title("") {
+    : window(window), positionItem(-1), sizeType(SIZE_RESTORED), wasMinimised(0), clearOnDestroy(nullptr),
+      parent(nullptr), title("") {
     ++live;
     if (parentWindow) {
         setParent(parentWindow);
@@ -59,8 +59,6 @@ winX::~winX() {
 }
 
 str winX::getTitle() { return title; }
-
-str winX::titleText() { return title; }
 
 void winX::setTitle(const str& text) { title = text; }
 

@@ -21,17 +21,11 @@ public:
     winX& operator=(const winX&) = delete;
 
     virtual str getTitle();                       // a copy of title
-    virtual void spare3() {}                      // no action; for derived windows
     virtual void repaint();                       // the whole window, erased
     virtual void setTitle(const str& text);
-    virtual str titleText();                      // the same as getTitle
-    virtual void spare7() {}                      // no action; for derived windows
-    virtual void spare8() {}                      // no action; for derived windows
-    virtual int spare9() { return 0; }            // for derived windows
     virtual SIZE frameSize();                     // what the frame and caption add to the client
     virtual bool mayMove() { return true; }
     virtual bool maySize() { return true; }
-    virtual void spare13() {}                     // no action; for derived windows
     virtual void clearParent() { parent = nullptr; }
     virtual void setParent(winX* p) { parent = p; }
     virtual looseSet<winX>* childList() { return &children; }
@@ -45,7 +39,6 @@ public:
     void showChildren(bool minimised);
 
     TWindow* window;
-    str spareText[2];       // for derived windows
     int positionItem;       // -1: the window has no position item
     int sizeType;           // the last WM_SIZE type (SIZE_MINIMIZED, SIZE_MAXIMIZED, ...)
     int wasMinimised;       // set while the window is minimised

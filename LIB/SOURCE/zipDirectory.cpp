@@ -4,7 +4,9 @@
 
 #include <cstdio>
 #include <cstring>
-#include <vector>
+// Plain buffers, not std::vector: its length check would bring libstdc++'s exception classes and
+// their strings (over 80 KB) into the program.
+#include <memory>
 
 namespace {
 
@@ -252,9 +254,9 @@ zipDirectory::verdict findEnd(zipSource& source, uint64_t& endAt, unsigned char*
     uint64_t size = source.size();
     if (size < endRecord::size) return zipDirectory::notAnArchive;
     uint32_t tailSize = (uint32_t)(size < endRecord::size + maxComment ? size : endRecord::size + maxComment);
-    std::vector<unsigned char> tail(tailSize);
+    unsigned char tail[endRecord::size + maxComment];
     uint64_t tailStart = size - tailSize;
-    if (!source.read(tailStart, tail.data(), tailSize)) return zipDirectory::unreadable;
+    if (!source.read(tailStart, tail, tailSize)) return zipDirectory::unreadable;
     const unsigned char *exact = nullptr, *fitting = nullptr, *last = nullptr;
     for (uint32_t at = tailSize - endRecord::size + 1; at-- > 0;) {
         if (get32(&tail[at]) != endRecord::signature) continue;
@@ -269,7 +271,7 @@ zipDirectory::verdict findEnd(zipSource& source, uint64_t& endAt, unsigned char*
     const unsigned char* end = exact ? exact : fitting;
     if (!end) return last ? zipDirectory::damaged : zipDirectory::notAnArchive;
     if (end != last) return zipDirectory::damaged;
-    endAt = tailStart + (uint64_t)(end - tail.data());
+    endAt = tailStart + (uint64_t)(end - tail);
     memcpy(record, end, endRecord::size);
     return zipDirectory::sound;
 }
@@ -302,12 +304,12 @@ zipDirectory::verdict checkLocal(zipSource& source, const centralEntry& entry, c
     if (local.nameLength != entry.nameLength) return zipDirectory::damaged;
     uint64_t dataEnd =
         (uint64_t)entry.localAt + localHeader::size + local.nameLength + local.extraLength + entry.packed;
-    std::vector<unsigned char> nameAndExtra(local.nameLength + local.extraLength);
-    if (dataEnd > directoryAt ||
-        !source.read(entry.localAt + localHeader::size, nameAndExtra.data(), (uint32_t)nameAndExtra.size()) ||
-        memcmp(nameAndExtra.data(), name, local.nameLength) != 0)
+    uint32_t length = (uint32_t)local.nameLength + local.extraLength;
+    std::unique_ptr<unsigned char[]> nameAndExtra(new unsigned char[length]);
+    if (dataEnd > directoryAt || !source.read(entry.localAt + localHeader::size, nameAndExtra.get(), length) ||
+        memcmp(nameAndExtra.get(), name, local.nameLength) != 0)
         return zipDirectory::damaged;
-    return checkNames(name, local.nameLength, nameAndExtra.data() + local.nameLength, local.extraLength,
+    return checkNames(name, local.nameLength, nameAndExtra.get() + local.nameLength, local.extraLength,
                       offender);
 }
 
@@ -321,11 +323,11 @@ zipDirectory::verdict readEntry(zipSource& source, uint64_t& pos, uint64_t direc
         return zipDirectory::damaged;
     centralEntry entry(head);
     if (pos + entry.length() > directoryEnd || entry.nameLength == 0) return zipDirectory::damaged;
-    std::vector<unsigned char> nameAndExtra(entry.nameLength + entry.extraLength);
-    if (!source.read(pos + centralEntry::size, nameAndExtra.data(), (uint32_t)nameAndExtra.size()))
-        return zipDirectory::damaged;
-    const char* name = (const char*)nameAndExtra.data();
-    const unsigned char* extra = nameAndExtra.data() + entry.nameLength;
+    uint32_t length = (uint32_t)entry.nameLength + entry.extraLength;
+    std::unique_ptr<unsigned char[]> nameAndExtra(new unsigned char[length]);
+    if (!source.read(pos + centralEntry::size, nameAndExtra.get(), length)) return zipDirectory::damaged;
+    const char* name = (const char*)nameAndExtra.get();
+    const unsigned char* extra = nameAndExtra.get() + entry.nameLength;
     if (entry.packed == 0xFFFFFFFF || entry.unpacked == 0xFFFFFFFF || entry.localAt == 0xFFFFFFFF ||
         hasZip64Extra(extra, entry.extraLength))
         return zipDirectory::zip64;

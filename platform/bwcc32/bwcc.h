@@ -13,7 +13,7 @@
 // Registers the classes (once per process; they are global classes). Returns TRUE when they are
 // registered.
 BWCC_API BOOL WINAPI BWCCRegister(HINSTANCE instance);
-// Sets the language of the library's texts; only English (9) is known.
+// Whether the library has its texts in the language: only English (9).
 BWCC_API BOOL WINAPI BWCCIntlInit(UINT language);
 
 // Shade styles of "BorShade": a sunken group frame (titled when it has a text) and dividing lines.

@@ -8,7 +8,6 @@
 namespace {
 
 HINSTANCE libraryInstance;
-UINT textLanguage = LANG_ENGLISH;
 
 // A copy of a system class under a new name, with its own window procedure. The system's
 // procedure is kept in base and called for everything the new one does not handle. A slot of
@@ -58,7 +57,7 @@ BOOL WINAPI BWCCRegister(HINSTANCE) {
     return ok;
 }
 
+// The library's texts exist in English only: nothing to switch.
 BOOL WINAPI BWCCIntlInit(UINT language) {
-    textLanguage = language;
     return language == LANG_ENGLISH;
 }

@@ -56,7 +56,7 @@ int TApplication::MessageLoop() {
     return (int)msg.wParam;
 }
 
-bool TApplication::EnableBWCC(bool on, unsigned language) {
+bool TApplication::EnableBWCC(bool on, unsigned language, const char* library) {
     if (!on) {
         BWCCEnabled = false;
         return false;
@@ -65,8 +65,7 @@ bool TApplication::EnableBWCC(bool on, unsigned language) {
         return true;
     // Switched on again after being off, the library is still loaded: a second load would take
     // a reference that nothing releases.
-    if (!bwccModule)
-        bwccModule = LoadLibraryA("BWCC32.DLL");
+    if (!bwccModule) bwccModule = LoadLibraryA(library);
     if (!bwccModule)
         return false;
     typedef BOOL(WINAPI * intlInit)(UINT);

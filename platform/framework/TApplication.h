@@ -42,9 +42,15 @@ public:
     // The application object of this process, or null before it is made.
     static TApplication* current;
 
-    // Loads the custom-control library once (it is released with the application), sets its
-    // language and registers its classes for this instance. Returns whether the support is on.
-    bool EnableBWCC(bool on = true, unsigned language = LANG_ENGLISH);
+    // The custom-control support, the one place where the custom-control library is loaded: the
+    // library (BWCC32.DLL unless another is named) is loaded once and released with the
+    // application, its language set and its classes registered for this instance. Returns
+    // whether the support is on; false when the library cannot be loaded.
+    bool EnableBWCC(bool on = true, unsigned language = LANG_ENGLISH, const char* library = "BWCC32.DLL");
+    // Asked just before a dialog that uses the custom controls is shown (TDialog::Execute), so
+    // that a start that shows none never loads the library. The default switches the support
+    // on; returns whether the dialog can be shown.
+    virtual bool CustomControlsNeeded() { return EnableBWCC(); }
 
     const char* Name;
     HINSTANCE hInstance;

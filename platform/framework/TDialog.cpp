@@ -1,6 +1,8 @@
 // TDialog: the modal run and the dispatch of its setup and commands.
 #include "TDialog.h"
 
+#include "TApplication.h"
+
 #include <cstring>
 
 TDialog::TDialog(HWND parent, const char* name)
@@ -9,6 +11,7 @@ TDialog::TDialog(HWND parent, const char* name)
 TDialog::~TDialog() { delete[] templateName; }
 
 INT_PTR TDialog::Execute() {
+    if (TApplication::current && !TApplication::current->CustomControlsNeeded()) return -1;
     return DialogBoxParamA(GetModuleHandleA(nullptr), templateName, Parent, dialogProc, (LPARAM)this);
 }
 
@@ -41,6 +44,9 @@ INT_PTR CALLBACK TDialog::dialogProc(HWND window, UINT message, WPARAM wParam, L
         dialog = (TDialog*)lParam;
         SetWindowLongPtrA(window, DWLP_USER, (LONG_PTR)dialog);
         dialog->HWindow = window;
+        // A dialog without a parent comes up in front and active, as an owner-less box does
+        // (MsgBox): made the foreground window before it is shown and activated.
+        if (!dialog->Parent) SetForegroundWindow(window);
         dialog->SetupWindow();
         return TRUE;
     case WM_COMMAND:

@@ -13,7 +13,8 @@ public:
     TDialog& operator=(const TDialog&) = delete;
 
     // Runs the dialog modally; returns the result it was ended with (IDOK, IDCANCEL), or -1 when
-    // it could not be created.
+    // it could not be created. The application's custom controls are switched on first (without
+    // an application object they must be registered already); -1 when they cannot be.
     virtual INT_PTR Execute();
 
     // The close request: when CanClose agrees, the destroy step with the result.

@@ -1,11 +1,9 @@
-// launch_chain [-controls] SCANNER FILE PKUNZIP TEMP SETUP: the least Win32 program that starts what the
+// launch_chain SCANNER FILE PKUNZIP TEMP SETUP: the least Win32 program that starts what the
 // hand-off starts, one after another: the scanner on the file (waited for), the extractor on the
 // file in the temporary folder (waited for), and the installer there (not waited for). It is a
-// Windows program, as the hand-off is, so that its console children get a console of their own
-// just as the hand-off's do. With -controls it first registers the custom controls, as every
-// start of the program does before its job.
-#include "bwcc.h"
-
+// Windows program with a user interface, as the hand-off is: its console children get a console
+// of their own just as the hand-off's do, and it imports user32 (loading it connects the process
+// to Wine's desktop), although a hand-off that asks nothing calls none of it either.
 #include <windows.h>
 
 #include <string>
@@ -26,15 +24,10 @@ bool start(const std::string& application, std::string line, const char* folder,
 }
 } // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     int argc = __argc;
     char** argv = __argv;
-    if (argc > 1 && std::string(argv[1]) == "-controls") {
-        BWCCRegister(instance);
-        --argc, ++argv;
-    }
-    if (argc < 6)
-        return 2;
+    if (argc < 6) return argc < 0 ? MessageBeep(0) : 2; // the import, never the call
     std::string scanner = argv[1], file = argv[2], pkunzip = argv[3], temp = argv[4];
     std::string setup = "\"" + temp + "\\" + argv[5] + "\""; // by its full path, as the hand-off starts it
     bool ok = start(scanner, scanner + " " + file, nullptr, true) &&

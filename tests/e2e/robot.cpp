@@ -15,6 +15,9 @@
 //   robot settext TITLE ID TEXT  set a control's text
 //   robot checked TITLE ID       print a button's check state (0, 1 or 2)
 //   robot click TITLE ID         click a button
+//   robot close TITLE            press the window's close button, as a click on it does
+//                                (WM_SYSCOMMAND SC_CLOSE), and wait until the window has gone;
+//                                status 1 when the caption has no close button at its end
 //   robot answer TITLE ID        print a message box's text, press its button ID and wait until
 //                                that box has gone (the next box may have the same title)
 //   robot dump TITLE             once window TITLE is shown and painted: its class, its screen
@@ -225,6 +228,22 @@ int main(int argc, char** argv) {
         Sleep((DWORD)atoi(argv[3]));
         CloseHandle(file);
         return 0;
+    }
+    if (verb == "close" && argc >= 3) {
+        HWND w = waitShown(argv[2], defaultWait);
+        if (!w) return 1;
+        RECT r;
+        GetWindowRect(w, &r);
+        POINT button = {r.right - GetSystemMetrics(SM_CXFIXEDFRAME) - GetSystemMetrics(SM_CXSIZE) / 2 - 1,
+                        r.top + GetSystemMetrics(SM_CYFIXEDFRAME) + GetSystemMetrics(SM_CYSIZE) / 2};
+        if (SendMessageA(w, WM_NCHITTEST, 0, MAKELPARAM(button.x, button.y)) != HTCLOSE) {
+            fprintf(stderr, "robot: no close button on \"%s\"\n", argv[2]);
+            return 1;
+        }
+        PostMessageA(w, WM_SYSCOMMAND, SC_CLOSE, MAKELPARAM(button.x, button.y));
+        for (DWORD start = GetTickCount(); IsWindow(w) && GetTickCount() - start < (DWORD)defaultWait;)
+            Sleep(20);
+        return IsWindow(w) ? 1 : 0;
     }
     HWND window, item;
     if (verb == "answer") {

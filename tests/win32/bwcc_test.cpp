@@ -1,5 +1,6 @@
 // Tests of the custom controls: they answer the standard control messages as the system's own.
 #include "bwcc.h"
+#include "testApp.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +15,7 @@ class Controls : public ::testing::Test {
 protected:
     HWND parent = nullptr;
     void SetUp() override {
-        ASSERT_TRUE(BWCCRegister(GetModuleHandleA(nullptr)));
+        ASSERT_TRUE(testApp().CustomControlsNeeded());
         parent = CreateWindowExA(0, "BorDlg", "parent", WS_POPUP | WS_VISIBLE, 0, 0, 300, 200, nullptr, nullptr,
                                  GetModuleHandleA(nullptr), nullptr);
         ASSERT_NE(parent, nullptr);

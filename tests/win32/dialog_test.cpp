@@ -32,7 +32,10 @@ TEST_F(InputDialog, OkTakesTheEditedText) {
     dlg.prompt = "Install Brisk Download in the following folder:";
     dlg.text = &folder;
     std::string promptSeen, editSeen;
+    captionRecorder captions;
+    bool inFront = false;
     windowDriver driver("BorDlg", "Brisk Download", [&](HWND w) {
+        inFront = captionRecorder::inFront(w); // without a parent, as the installer shows it
         promptSeen = textOf(w, 4091);
         editSeen = textOf(w, 4090);
         SetDlgItemTextA(w, 4090, "D:\\Tools");
@@ -43,6 +46,7 @@ TEST_F(InputDialog, OkTakesTheEditedText) {
     EXPECT_EQ(promptSeen, "Install Brisk Download in the following folder:");
     EXPECT_EQ(editSeen, "C:\\Program Files\\Brisk Download");
     EXPECT_STREQ(folder, "D:\\Tools");
+    EXPECT_TRUE(inFront);
 }
 
 TEST_F(InputDialog, CancelAndCloseKeepTheText) {

@@ -3,6 +3,8 @@
 #include "assertFail.h"
 #include "boxWatcher.h"
 #include "genApp.h"
+#include "inputDlg.h"
+#include "kron.h"
 #include "kvVersion.h"
 #include "msgBox.h"
 #include "testApp.h"
@@ -20,18 +22,37 @@ protected:
 };
 
 // The application keeps its own copy of the command line, which the caller's text need not
-// outlive, and its construction registers the custom-control classes.
-TEST(StartUp, OwnCommandLineAndRegisteredControls) {
-    WNDCLASSA wc;
-    if (GetClassInfoA(GetModuleHandleA("bwcc32.dll"), "BorDlg", &wc))
-        GTEST_SKIP() << "an earlier case of this process registered the classes";
+// outlive.
+TEST(StartUp, OwnCommandLine) {
     char line[] = "C:\\dl\\tool.zip,-run";
     genApp app("Start Test", GetModuleHandleA(nullptr), nullptr, line, SW_SHOW);
     memset(line, 'x', sizeof line - 1);
     EXPECT_STREQ(app.commandLine, "C:\\dl\\tool.zip,-run");
     EXPECT_EQ(app.prefs, nullptr);
-    EXPECT_TRUE(app.BWCCEnabled);
-    EXPECT_TRUE(GetClassInfoA(GetModuleHandleA("bwcc32.dll"), "BorDlg", &wc));
+    EXPECT_EQ(app.anyPosition, 1);
+}
+
+// bwcc32.dll is neither imported nor loaded by the application: the first dialog loads it and
+// registers its classes. Where it cannot be loaded, the user is told and the dialog is not shown.
+TEST(CustomControls, LoadedForTheFirstDialogOnly) {
+    ASSERT_EQ(GetModuleHandleA("bwcc32.dll"), nullptr);
+    {
+        genApp app("Test App", GetModuleHandleA(nullptr), nullptr, "", SW_SHOW);
+        EXPECT_FALSE(app.BWCCEnabled);
+        EXPECT_EQ(GetModuleHandleA("bwcc32.dll"), nullptr);
+        EXPECT_TRUE(app.CustomControlsNeeded());
+        WNDCLASSA wc;
+        EXPECT_TRUE(GetClassInfoA(GetModuleHandleA("bwcc32.dll"), "BorDlg", &wc));
+    }
+    struct missingControls : genApp {
+        missingControls() : genApp("Test App", GetModuleHandleA(nullptr), nullptr, "", SW_SHOW) {}
+        bool CustomControlsNeeded() override { return customControls("no such controls.dll"); }
+    } app;
+    boxWatcher box("Test App", IDOK);
+    inputDlg dialog(nullptr);
+    EXPECT_EQ(dialog.Execute(), -1);
+    EXPECT_EQ(box.text(), "Error 0 loading no such controls.dll library.");
+    EXPECT_EQ(waitForWindow("BorDlg", nullptr, 100), nullptr);
 }
 
 TEST_F(App, PathServices) {
@@ -39,6 +60,7 @@ TEST_F(App, PathServices) {
     EXPECT_NE(self.find("win32_tests.exe"), std::string::npos);
     EXPECT_EQ(std::string(app->appFileName()), self);
     EXPECT_EQ(std::string(app->appFolder()), self.substr(0, self.rfind('\\')));
+    ASSERT_TRUE(app->CustomControlsNeeded());
     std::string bwcc(app->moduleFileName(GetModuleHandleA("bwcc32.dll")));
     EXPECT_EQ(bwcc.substr(0, bwcc.rfind('\\')), std::string(app->appFolder()));
 
@@ -64,10 +86,20 @@ TEST(MsgBoxBeep, SoundFollowsTheIcon) {
     EXPECT_EQ(MsgBoxBeep(0x50), -1); // not one of the four icons
 }
 
-TEST_F(App, MsgBoxReturnsTheButton) {
-    boxWatcher watcher("Question", IDNO);
+// A box without an owner, the first window of this process, comes up in front and active.
+TEST_F(App, MsgBoxInFrontReturnsTheButton) {
+    captionRecorder captions;
+    bool inFront = false;
+    char text[100] = "";
+    windowDriver user("#32770", "Question", [&](HWND box) {
+        inFront = captionRecorder::inFront(box);
+        GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+        pressButton(box, IDNO);
+    });
     EXPECT_EQ(app->MsgBox("Install it now?", 36, "Question", nullptr), IDNO);
-    EXPECT_EQ(watcher.text(), "Install it now?");
+    user.join();
+    EXPECT_STREQ(text, "Install it now?");
+    EXPECT_TRUE(inFront);
 }
 
 // The version verifies itself without a box (one would wait here for an answer); a foreign one

@@ -1,6 +1,8 @@
 // Tests of the dialog templates as the built program carries them: the frame of each template and
 // every control's class, id, text, rectangle and style, in tab order, read out of setup.exe
-// (DLGTEMPLATE and its DLGITEMTEMPLATEs).
+// (DLGTEMPLATE and its DLGITEMTEMPLATEs); and the version that its resources carry.
+#include "appTexts.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -51,12 +53,15 @@ std::string upper(std::string s) {
     return s;
 }
 
-// The template's frame first, then its controls.
-std::vector<part> parts(const char* name) {
+std::string programPath() {
     char path[MAX_PATH];
     GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string program = std::string(path).substr(0, std::string(path).rfind('\\')) + "\\setup.exe";
-    HMODULE module = LoadLibraryExA(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    return std::string(path).substr(0, std::string(path).rfind('\\')) + "\\setup.exe";
+}
+
+// The template's frame first, then its controls.
+std::vector<part> parts(const char* name) {
+    HMODULE module = LoadLibraryExA(programPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     HRSRC found = module ? FindResourceA(module, name, RT_DIALOG) : nullptr;
     std::vector<part> got;
     if (!found)
@@ -142,6 +147,40 @@ TEST(Templates, InputDialog) {
                                    {"BORSHADE -1 \"\" 0 60 142 1", child | 2},
                                    {"BORSHADE -1 \"\" 6 6 130 48", child | 1},
                                });
+}
+
+// The version resource and the manifest carry the version that the program shows.
+TEST(Templates, VersionResourceAndManifest) {
+    const std::string shown = appTexts::version;
+    std::string program = programPath();
+    std::string info(GetFileVersionInfoSizeA(program.c_str(), nullptr), '\0');
+    ASSERT_FALSE(info.empty());
+    ASSERT_TRUE(GetFileVersionInfoA(program.c_str(), 0, (DWORD)info.size(), &info[0]));
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT size = 0;
+    ASSERT_TRUE(VerQueryValueA(&info[0], "\\", (void**)&fixed, &size));
+    for (DWORD high : {fixed->dwFileVersionMS, fixed->dwProductVersionMS}) {
+        DWORD low = high == fixed->dwFileVersionMS ? fixed->dwFileVersionLS : fixed->dwProductVersionLS;
+        EXPECT_EQ(std::to_string(HIWORD(high)) + "." + std::to_string(LOWORD(high)) + "." +
+                      std::to_string(HIWORD(low)),
+                  shown);
+        EXPECT_EQ(LOWORD(low), 0);
+    }
+    for (const char* name : {"FileVersion", "ProductVersion"}) {
+        char* text = nullptr;
+        ASSERT_TRUE(VerQueryValueA(&info[0], (std::string("\\StringFileInfo\\040904E4\\") + name).c_str(),
+                                   (void**)&text, &size));
+        EXPECT_EQ(std::string(text), shown) << name;
+    }
+
+    HMODULE module = LoadLibraryExA(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    HRSRC found = FindResourceA(module, CREATEPROCESS_MANIFEST_RESOURCE_ID, RT_MANIFEST);
+    ASSERT_NE(found, nullptr);
+    std::string manifest((const char*)LockResource(LoadResource(module, found)),
+                         SizeofResource(module, found));
+    FreeLibrary(module);
+    EXPECT_NE(manifest.find("name=\"BriskDownload\" version=\"" + shown + ".0\""), std::string::npos)
+        << manifest;
 }
 
 } // namespace

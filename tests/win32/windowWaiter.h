@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <functional>
 #include <thread>
 
@@ -49,3 +50,36 @@ private:
 inline void pressButton(HWND dialog, int id) {
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)GetDlgItem(dialog, id));
 }
+
+// How this thread's windows last drew their captions (WM_NCACTIVATE), while it lives: a window
+// can be the foreground window and still be drawn inactive, and then look as if it had no focus.
+class captionRecorder {
+public:
+    captionRecorder() : hook(SetWindowsHookExA(WH_CALLWNDPROC, record, nullptr, GetCurrentThreadId())) {}
+    ~captionRecorder() { UnhookWindowsHookEx(hook); }
+    // Whether w is the foreground window with an active caption, waited for up to timeoutMs.
+    static bool inFront(HWND w, int timeoutMs = 1000) {
+        for (DWORD start = GetTickCount(); GetTickCount() - start < (DWORD)timeoutMs; Sleep(10))
+            if (GetForegroundWindow() == w && drawn() == w && active()) return true;
+        return false;
+    }
+
+private:
+    static std::atomic<HWND>& drawn() {
+        static std::atomic<HWND> window{nullptr};
+        return window;
+    }
+    static std::atomic<bool>& active() {
+        static std::atomic<bool> state{false};
+        return state;
+    }
+    static LRESULT CALLBACK record(int code, WPARAM wParam, LPARAM lParam) {
+        const CWPSTRUCT* m = (const CWPSTRUCT*)lParam;
+        if (code == HC_ACTION && m->message == WM_NCACTIVATE) {
+            active() = m->wParam != 0;
+            drawn() = m->hwnd;
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    HHOOK hook;
+};
