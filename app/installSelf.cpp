@@ -13,7 +13,7 @@
 namespace {
 const char defaultFolder[] = "C:\\Program Files\\Brisk Download";
 const char readme[] = "readme.txt";
-const char controls[] = "bwcc32.dll"; // a load-time import: without it the program cannot start
+const char controls[] = "bwcc32.dll"; // without it the program shows no dialog
 const char* const companionFiles[] = {readme, controls};
 
 void addLine(str& text, const str& line) { text += text.length() ? "\n" + line : line; }

@@ -2,6 +2,7 @@
 """End-to-end: which job a command line starts, and the Options dialog with Briskdl.ini."""
 
 import os
+import shutil
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools"))
@@ -111,6 +112,18 @@ def options_ok_writes_only_changed(p):
     p.finished()
     expect(p.ini() == {SECTION: dict(ini[SECTION], **{"After download": "0"})},
            f"a refused value changed Briskdl.ini, or the other change was lost: {p.ini()}")
+
+
+def controls_only_from_the_program_folder(p):
+    """Without bwcc32.dll beside the program, one in the current folder (an archive's, in the
+    temporary folder) is not taken: the dialog is refused with a message."""
+    elsewhere = p.path("current")
+    os.makedirs(elsewhere)
+    shutil.move(os.path.join(p.folder, "bwcc32.dll"), elsewhere)
+    p.start("/normal", cwd=elsewhere)
+    told = p.robot.box(PRODUCT, IDOK)
+    expect(told == "Error 0 loading bwcc32.dll library.", f"told: {told!r}")
+    p.finished()
 
 
 def options_second_radio_stores_2(p):
