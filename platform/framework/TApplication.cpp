@@ -3,6 +3,27 @@
 
 #include "TWindow.h"
 
+#include <cwchar>
+
+namespace {
+// The library of that name beside the program, named by the program's wide path: a bare name
+// would also be looked for in the current folder (the temporary folder holds whatever an
+// archive brought), and the ANSI form of a folder that the code page cannot spell names nothing.
+HMODULE loadBesideProgram(const char* library) {
+    static wchar_t path[32768];
+    DWORD n = GetModuleFileNameW(nullptr, path, sizeof path / sizeof path[0]);
+    wchar_t* end = n && n < sizeof path / sizeof path[0] ? wcsrchr(path, L'\\') : nullptr;
+    if (!end) return nullptr;
+    ++end;
+    for (const char* c = library; *c; ++c) {
+        if (end - path >= (long)(sizeof path / sizeof path[0]) - 1) return nullptr;
+        *end++ = (unsigned char)*c;
+    }
+    *end = 0;
+    return LoadLibraryExW(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+}
+} // namespace
+
 TApplication::TApplication(const char* name, HINSTANCE instance, HINSTANCE prevInstance, const char* cmdLine,
                            int cmdShow)
     : Name(name), hInstance(instance), hPrevInstance(prevInstance), lpCmdLine(cmdLine), showCommand(cmdShow),
@@ -65,7 +86,7 @@ bool TApplication::EnableBWCC(bool on, unsigned language, const char* library) {
         return true;
     // Switched on again after being off, the library is still loaded: a second load would take
     // a reference that nothing releases.
-    if (!bwccModule) bwccModule = LoadLibraryA(library);
+    if (!bwccModule) bwccModule = loadBesideProgram(library);
     if (!bwccModule)
         return false;
     typedef BOOL(WINAPI * intlInit)(UINT);
@@ -74,7 +95,12 @@ bool TApplication::EnableBWCC(bool on, unsigned language, const char* library) {
     registerClasses reg = (registerClasses)(void*)GetProcAddress(bwccModule, "BWCCRegister");
     if (init)
         init(language);
-    if (reg)
-        reg(hInstance);
+    // A library that registers no classes is not the custom-control library: no dialog of
+    // them could be made, and each would fail without a word.
+    if (!reg || !reg(hInstance)) {
+        FreeLibrary(bwccModule);
+        bwccModule = nullptr;
+        return false;
+    }
     return BWCCEnabled = true;
 }

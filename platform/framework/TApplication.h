@@ -43,9 +43,10 @@ public:
     static TApplication* current;
 
     // The custom-control support, the one place where the custom-control library is loaded: the
-    // library (BWCC32.DLL unless another is named) is loaded once and released with the
-    // application, its language set and its classes registered for this instance. Returns
-    // whether the support is on; false when the library cannot be loaded.
+    // library (BWCC32.DLL unless another is named), from the program's own folder only, is
+    // loaded once and released with the application, its language set and its classes
+    // registered for this instance. Returns whether the support is on; false when the library
+    // cannot be loaded or registers no classes.
     bool EnableBWCC(bool on = true, unsigned language = LANG_ENGLISH, const char* library = "BWCC32.DLL");
     // Asked just before a dialog that uses the custom controls is shown (TDialog::Execute), so
     // that a start that shows none never loads the library. The default switches the support

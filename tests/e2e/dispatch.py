@@ -116,13 +116,20 @@ def options_ok_writes_only_changed(p):
 
 def controls_only_from_the_program_folder(p):
     """Without bwcc32.dll beside the program, one in the current folder (an archive's, in the
-    temporary folder) is not taken: the dialog is refused with a message."""
+    temporary folder) is not taken, nor one that registers no controls: the dialog is refused
+    with a message."""
     elsewhere = p.path("current")
     os.makedirs(elsewhere)
     shutil.move(os.path.join(p.folder, "bwcc32.dll"), elsewhere)
     p.start("/normal", cwd=elsewhere)
     told = p.robot.box(PRODUCT, IDOK)
     expect(told == "Error 0 loading bwcc32.dll library.", f"told: {told!r}")
+    p.finished()
+    # A library of that name that registers no controls would let every dialog fail unseen.
+    shutil.copy(drive_c("windows", "system32", "version.dll"), os.path.join(p.folder, "bwcc32.dll"))
+    p.start("/normal")
+    told = p.robot.box(PRODUCT, IDOK)
+    expect(told == "Error 0 loading bwcc32.dll library.", f"with a foreign bwcc32.dll, told: {told!r}")
     p.finished()
 
 
