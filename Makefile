@@ -2,9 +2,9 @@
 # and run every test, the 32-bit native builds' among them, and the fuzz targets for 10 s each
 # (5 s each in the 32-bit build); make fuzz: the fuzz targets of both builds for FUZZ_SECONDS
 # (60) each; make bench: the measurements, into build/bench.txt; make run: the tour of the
-# program under Wine; make dist: the release zip and its checksum, checked; make clean: remove
-# everything generated.
-.PHONY: all build build32 test fuzz fuzz-build bench run dist clean bootstrap
+# program under Wine; make dist: the release zip and its checksum, checked; make format: format
+# the sources; make clean: remove everything generated.
+.PHONY: all build build32 test fuzz fuzz-build bench run dist clean bootstrap format
 FUZZ_SECONDS ?= 60
 
 all: build
@@ -47,6 +47,9 @@ bench: build
 
 run: build
 	tools/run
+
+format: bootstrap
+	tools/format
 
 dist: build
 	cd build && sha256sum -c brisk-download-*.zip.sha256

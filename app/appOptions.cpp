@@ -29,12 +29,23 @@ str mainApp::optionsFile() {
     return LongFullPath(prefs->fileName);
 }
 
+// A value with a line break is refused by the store, whatever the file allows.
+prefItem* mainApp::unstorableOption() {
+    prefItem* lost = prefs ? prefs->notSaved : nullptr;
+    return lost && !prefItem::storable(lost->value) ? lost : nullptr;
+}
+
 int mainApp::ShowOptions() {
-    if (!editOptions())
-        MsgBox(
-            str(appTexts::productName) + " could not save its options in " + optionsFile() +
-                ", so the changes you made were not saved.\n\nCheck that the folder exists and that you may "
-                "write to it.",
-            MB_ICONEXCLAMATION, appTexts::productName, nullptr);
+    if (editOptions()) return 1;
+    const str product(appTexts::productName);
+    prefItem* refused = unstorableOption();
+    MsgBox(refused
+               ? product + " could not save its option \"" + refused->name +
+                     "\", which holds a line break; your other changes were saved.\n\nEnter it on one line "
+                     "under Options."
+               : product + " could not save its options in " + optionsFile() +
+                     ", so the changes you made were not saved.\n\nCheck that the folder exists and that "
+                     "you may write to it.",
+           MB_ICONEXCLAMATION, product, nullptr);
     return 1;
 }

@@ -54,30 +54,25 @@ bool isOwn(const mainApp& app, const str& helper) {
     return StartsOwnProgram(helper, app.modulePath);
 }
 
-// The kept helper: the user's own, else one that an older installation kept machine-wide.
-// Returns whether it could be read (a kept helper that is missing reads as "").
-bool readKept(const char* type, str& kept) {
-    LONG code = ReadRegistry(HKEY_CURRENT_USER, KeptHelpersKey(), KeptHelperName(type), kept);
-    if (missing(code)) code = ReadRegistry(HKEY_LOCAL_MACHINE, UninstallKey(), KeptHelperName(type), kept);
-    return readable(code);
-}
-
-// As far as that can be done: the machine-wide value may be out of this user's reach.
+// This user's kept helpers are theirs to give back and to forget. A helper that an older
+// installation kept machine-wide may be any user's: an installation leaves it alone, and only
+// the uninstallation of a user whose browser still hands that type to the program takes it.
 void forgetKept(const char* type) {
     DeleteRegistryValue(HKEY_CURRENT_USER, KeptHelpersKey(), KeptHelperName(type));
-    DeleteRegistryValue(HKEY_LOCAL_MACHINE, UninstallKey(), KeptHelperName(type));
 }
 
 // Reinstalling over its own helper keeps what was kept before. Another program's helper is kept
 // before it is replaced, and one that cannot be kept is not replaced, since the uninstallation
-// could not give it back. An empty helper leaves nothing to keep: a value kept by an earlier
-// installation is forgotten. Returns whether the type is listed and served by the program.
+// could not give it back. An empty helper leaves nothing to keep: a value this user's earlier
+// installation kept is forgotten. Returns whether the type is listed and served by the program.
 bool registerType(mainApp& app, const char* type) {
     if (!listType(app, type)) return false;
     str previous("");
     LONG code = ReadRegistry(HKEY_CURRENT_USER, viewersKey, type, previous);
     if (!readable(code)) return false;
     str scanner = scannerIn(previous);
+    // A helper with a line break before the scanner's name names no program: the store refuses
+    // it, and the option stays as it was.
     if (!scanner.isNull()) app.prefs->findItem(appOptions::scannerId)->setText(scanner);
     bool kept = true;
     if (previous.length() && !isOwn(app, previous))
@@ -87,29 +82,54 @@ bool registerType(mainApp& app, const char* type) {
     return kept && app.WriteValue(HKEY_CURRENT_USER, viewersKey, type, quotedIfBlank(app.installedPath));
 }
 
-// A helper that another program set since stays; this program's own gives way to the kept one,
-// or to an empty one. A kept value goes once it is given back or no longer needed, and stays
-// while its give-back fails. Returns whether the type no longer names the program.
-bool giveBack(mainApp& app, const char* type) {
+// What became of a type: done, or not, and not while a kept helper waits to be given back.
+enum outcome { done, notDone, keptNotGivenBack };
+
+// Whether this user keeps a helper of the type, or cannot tell.
+bool keepsHelper(const char* type) {
+    str kept;
+    return ReadRegistry(HKEY_CURRENT_USER, KeptHelpersKey(), KeptHelperName(type), kept) !=
+           ERROR_FILE_NOT_FOUND;
+}
+
+// A helper that another program set since stays; this program's own gives way to the kept one
+// (this user's, else an older installation's machine-wide one), or to an empty one. The kept value
+// goes once it is given back, and stays while its give-back fails; this user's also goes when the
+// type is another program's now.
+outcome giveBack(mainApp& app, const char* type) {
     str helper;
     LONG code = ReadRegistry(HKEY_CURRENT_USER, viewersKey, type, helper);
-    if (!readable(code)) return false;
-    if (!missing(code) && isOwn(app, helper)) {
-        str kept("");
-        if (!readKept(type, kept) || !app.WriteValue(HKEY_CURRENT_USER, viewersKey, type, kept)) return false;
+    if (!readable(code)) return keepsHelper(type) ? keptNotGivenBack : notDone;
+    if (missing(code) || !isOwn(app, helper)) {
+        forgetKept(type);
+        return done;
     }
-    forgetKept(type);
-    return true;
+    HKEY root = HKEY_CURRENT_USER;
+    str key = KeptHelpersKey();
+    str kept("");
+    code = ReadRegistry(root, key, KeptHelperName(type), kept);
+    if (missing(code)) {
+        root = HKEY_LOCAL_MACHINE;
+        key = UninstallKey();
+        code = ReadRegistry(root, key, KeptHelperName(type), kept);
+    }
+    if (!readable(code)) return keptNotGivenBack;
+    if (!app.WriteValue(HKEY_CURRENT_USER, viewersKey, type, kept))
+        return kept.length() ? keptNotGivenBack : notDone;
+    if (!missing(code)) DeleteRegistryValue(root, key, KeptHelperName(type));
+    return done;
 }
 } // namespace
 
 // The program's own helper value is quoted when its path holds a blank, so that the browser
 // cannot start a planted C:\Program.exe; it never ends in a scanner pattern.
-str mainApp::RegisterViewers(bool install) {
+str mainApp::RegisterViewers(bool install, str* notGivenBack) {
     str failed("");
-    for (const char* type : mimeTypes)
-        if (!(install ? registerType(*this, type) : giveBack(*this, type)))
-            failed += str(failed.length() ? ", " : "") + type;
+    for (const char* type : mimeTypes) {
+        outcome result = install ? (registerType(*this, type) ? done : notDone) : giveBack(*this, type);
+        str& list = result == keptNotGivenBack && notGivenBack ? *notGivenBack : failed;
+        if (result != done) list += str(list.length() ? ", " : "") + type;
+    }
     if (!install) DeleteKeptHelpersKeyIfEmpty();
     return failed;
 }

@@ -18,8 +18,12 @@ str unquoted(const str& text) {
     return inQuotes(text) ? text.mid(1, text.length() - 2) : text;
 }
 
+// Windows drops final dots and blanks from a file's name: scan.bat. is scan.bat.
 bool IsBatchFile(const str& program) {
-    str extension = LastExtOf(program).toLower();
+    int n = program.length();
+    while (n > 0 && (program[n - 1] == '.' || program[n - 1] == ' '))
+        --n;
+    str extension = LastExtOf(str(program, n)).toLower();
     return extension.compare("bat") == 0 || extension.compare("cmd") == 0;
 }
 
@@ -29,8 +33,10 @@ bool HoldsShellSpecials(const str& text) {
     return false;
 }
 
+// With /s, cmd.exe takes away the first and the last quote of what follows /c and runs the rest
+// as it stands; /d leaves out the commands that the registry adds to every start.
 str ScanCommand(const str& scannerOption, const str& file) {
     str scanner = unquoted(scannerOption);
-    str argument = IsBatchFile(scanner) ? "\"" + file + "\"" : quotedIfBlank(file);
-    return quotedIfBlank(scanner) + " " + argument;
+    if (IsBatchFile(scanner)) return "cmd.exe /d /s /c \"\"" + scanner + "\" \"" + file + "\"\"";
+    return quotedIfBlank(scanner) + " " + quotedIfBlank(file);
 }

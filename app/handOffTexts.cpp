@@ -29,6 +29,15 @@ str shown(const str& name, int longest = 80) {
 str shownPath(const str& path) {
     return shown(path, 1024);
 }
+
+str notInstalled(const str& path) {
+    str text = path.replace("\"", "");
+    int n = text.length();
+    while (n > 0 && text[n - 1] == '\\')
+        --n;
+    str name = FileOf(str(text, n));
+    return name.length() ? shownPath(name) + " was not installed." : str("nothing was installed.");
+}
 } // namespace
 
 str installNowQuestion(const str& file) {
@@ -71,8 +80,9 @@ str whereItIs(const keptDownload& kept, const str& name, const str& downloadFold
     str file = shownPath(name), folder = shownPath(kept.folder);
     switch (kept.how) {
     case keptDownload::moved:
-        return file + " was moved to " + folder + (kept.name.compare(name) ? " as " + kept.name : str("")) +
-               ".";
+    case keptDownload::copied:
+        return file + (kept.how == keptDownload::moved ? " was moved to " : " was copied to ") + folder +
+               (kept.name.compare(name) ? " as " + kept.name : str("")) + ".";
     case keptDownload::alreadyThere:
         return file + " is in " + folder + ".";
     case keptDownload::notMoved:
@@ -81,17 +91,22 @@ str whereItIs(const keptDownload& kept, const str& name, const str& downloadFold
     return file + " could not be moved to " + downloadFolder + "; it is in " + folder + ".";
 }
 
-str installLater(const char* first, const str& keptName) {
+str installLater(const str& first, const str& keptName) {
+    int n = first.length();
+    if (n > 0 && first[n - 1] == '.') return first;
     if (!Installable(keptName)) {
-        str mend(first);
-        int end = mend.find(", then");
-        return (end < 0 ? mend : str(mend, end)) + ".";
+        int end = first.find(", then");
+        return (end < 0 ? first : str(first, end)) + ".";
     }
-    return str(first) + ", in Explorer, right click on " + shownPath(keptName) + " and select Brisk Install.";
+    return first + ", in Explorer, right click on " + shownPath(keptName) + " and select Brisk Install.";
 }
 
-str scannerNotStarted(const str& scanner, DWORD error) {
-    return scanner + " could not be started" + errorInBrackets(error);
+str notStarted(const str& program, DWORD error) {
+    return shownPath(program) + " could not be started" + errorInBrackets(error);
+}
+
+str notAFullPath(const char* option, const str& value) {
+    return str("The ") + option + " under Options (\"" + shownPath(value) + "\") is not a full path";
 }
 
 str scannerBroken(const str& scanner, const str& file, DWORD status) {
@@ -116,6 +131,14 @@ str notMoved(const str& file, const str& folder) {
     return shownPath(file) + " could not be moved to " + folder;
 }
 
+str folderInTheWay(const str& file, const str& folder) {
+    return notMoved(file, folder) + ", where a folder of that name is in the way";
+}
+
+str removeFolder(const str& folder) {
+    return "Delete or rename the folder " + shownPath(folder) + ", then";
+}
+
 str refusal(zipDirectory::verdict verdict, const str& offender, const str& name) {
     str file = shownPath(name);
     switch (verdict) {
@@ -138,17 +161,14 @@ str refusal(zipDirectory::verdict verdict, const str& offender, const str& name)
     return file + " could not be checked";
 }
 
+str writtenOverItself(const str& file, const str& entry) {
+    str name = shownPath(file);
+    return name + " names \"" + shown(entry) + "\", which would be written over " + name + " itself";
+}
+
 str notAProgram(const str& file) {
     return shownPath(file) + " is not a zip archive or a program (" + appTexts::productName +
            " installs .zip and .exe files)";
-}
-
-str relativeDownloadFolder(const str& option) {
-    return "The Download folder under Options (\"" + option + "\") is not a full path";
-}
-
-str pkunzipNotStarted(DWORD error) {
-    return "pkunzip.exe could not be started" + errorInBrackets(error);
 }
 
 str noCurrentFolder(const str& tempFolder) {
@@ -174,15 +194,15 @@ str scannerRemoved(const str& scanner, const str& file, const str& folder) {
            "; your anti-virus scanner can tell you what it found.";
 }
 
-// The path exactly as handed over, which names nothing or may not be a path at all.
+// The path exactly as handed over, which names nothing or may not be a path at all; the name is
+// its last part, which a final backslash does not take away. A root has none.
 str notFound(const str& path) {
-    return shownPath(path) + " could not be found, so " + shownPath(FileOf(path).replace("\"", "")) +
-           " was not installed.";
+    return shownPath(path) + " could not be found, so " + notInstalled(path);
 }
 
 str aFolder(const str& path) {
-    return shownPath(path) + " is a folder, not a downloaded file, so " + shownPath(FileOf(path)) +
-           " was not installed. Nothing was moved.";
+    return shownPath(path) + " is a folder, not a downloaded file, so " + notInstalled(path) +
+           " Nothing was moved.";
 }
 
 str notKept(const keptDownload& kept, const str& name, const str& downloadFolder) {

@@ -30,10 +30,20 @@ str mainApp::option(int id) { return prefs->findItem(id)->getText(); }
 
 void mainApp::stop(const str& why, const str& file, const str& downloadFolder, const char* then,
                    const str& preface) {
-    keptDownload kept = KeepDownload(file, downloadFolder);
+    keptDownload kept = keep(file, downloadFolder);
     str next = then ? installLater(then, kept.name) : str("");
     MsgBox(preface + stopped(why, FileOf(file), kept, downloadFolder, next), MB_ICONEXCLAMATION,
            appTexts::productName, nullptr);
+}
+
+// A file that went into the temporary folder and came back under its own name was not moved, as
+// the user sees it.
+keptDownload mainApp::keep(const str& file, const str& downloadFolder) {
+    if (downloadStays) return {keptDownload::alreadyThere, FolderOfFile(file), FileOf(file)};
+    keptDownload kept = KeepDownload(file, downloadFolder);
+    if (kept.how == keptDownload::moved && SamePath(kept.folder + "\\" + kept.name, download))
+        kept.how = keptDownload::alreadyThere;
+    return kept;
 }
 
 int mainApp::HandleDownload(str file) {
@@ -51,15 +61,19 @@ int mainApp::HandleDownload(str file) {
     // and the unpack in the temporary folder.
     file = LongFullPath(file);
     str name = FileOf(file);
+    bool zip = LastExtOf(name).toLower().compare("zip") == 0;
 
     // A relative Download folder would be taken from whatever folder is current: a download
-    // that meets one is kept in the default folder instead, and is not installed.
-    str downloadFolder = option(appOptions::downloadFolderId);
+    // that meets one is kept in the default folder instead, and is not installed. The folder
+    // may be typed in double quotes, as a path with blanks often is.
+    str downloadFolder = unquoted(option(appOptions::downloadFolderId));
     str relative;
     if (!IsFullPath(downloadFolder)) {
         relative = downloadFolder.isNull() ? str("") : downloadFolder;
         downloadFolder = prefs->findItem(appOptions::downloadFolderId)->defaultValue;
     }
+    download = file;
+    downloadStays = !zip && InsideFolder(file, downloadFolder + tempFolderName);
 
     // Only a scan that ran to its end lets the file be installed; the file is kept otherwise.
     str scanner;
@@ -71,7 +85,10 @@ int mainApp::HandleDownload(str file) {
         MsgBox(scannerRemoved(scanner, name, FolderOfFile(file)), MB_ICONEXCLAMATION, product, nullptr);
         return 1;
     case scanNotStarted:
-        stop(scannerNotStarted(scanner, status), file, downloadFolder, checkScanner);
+        stop(notStarted(scanner, status), file, downloadFolder, checkScanner);
+        return 1;
+    case scanNotFullPath:
+        stop(notAFullPath("Anti-virus scanner", scanner), file, downloadFolder, setFullScanner);
         return 1;
     case scanBroken:
         stop(scannerBroken(scanner, name, status), file, downloadFolder, checkScanner);
@@ -82,7 +99,7 @@ int mainApp::HandleDownload(str file) {
     }
 
     if (!relative.isNull()) {
-        stop(relativeDownloadFolder(relative), file, downloadFolder, setFullDownloadFolder);
+        stop(notAFullPath("Download folder", relative), file, downloadFolder, setFullDownloadFolder);
         return 1;
     }
     if (afterDownload == appOptions::moveToDownloadFolder) {
@@ -90,7 +107,7 @@ int mainApp::HandleDownload(str file) {
         return 1;
     }
     if (!Installable(name)) {
-        keptDownload kept = KeepDownload(file, downloadFolder);
+        keptDownload kept = keep(file, downloadFolder);
         MsgBox(stopped(notAProgram(name), name, kept, downloadFolder, openItThere), MB_ICONINFORMATION,
                product, nullptr);
         return 1;
@@ -100,7 +117,7 @@ int mainApp::HandleDownload(str file) {
         keepForLater(file, downloadFolder, true);
         return 1;
     }
-    installNow(file, downloadFolder, LastExtOf(name).toLower().compare("zip") == 0);
+    installNow(file, downloadFolder, zip);
     return 1;
 }
 
@@ -113,18 +130,25 @@ mainApp::scanResult mainApp::scan(const str& file, str& scanner, DWORD& status) 
     if (stored.length() == 0)
         return scanDone;
     scanner = unquoted(stored);
-    if (IsBatchFile(scanner) && HoldsShellSpecials(file)) return scanUnsafeName;
+    // A scanner named without its full path would be looked for in the current folder only,
+    // which may hold anybody's files (the temporary folder, when Brisk Install is chosen there).
+    if (!IsFullPath(scanner)) return scanNotFullPath;
+    bool batch = IsBatchFile(scanner);
+    if (batch && HoldsShellSpecials(file)) return scanUnsafeName;
     str folder = FolderOfFile(file);
     if (FileOf(scanner).toLower().compare("navw32.exe") == 0)
         ReadRegistry(HKEY_LOCAL_MACHINE, "SOFTWARE\\Symantec\\SharedUsage", "Location1", folder);
-    // A scanner named without its full path would be looked for in the current folder only,
-    // which may hold anybody's files (the temporary folder, when Brisk Install is chosen there).
-    HANDLE process;
-    if (!IsFullPath(scanner)) {
-        status = 0;
+    // cmd.exe runs whatever batch file there is, and ends with a status of its own when there
+    // is none: the batch file is looked for first.
+    str application = batch ? SystemProgram("cmd.exe") : scanner;
+    DWORD attributes = GetFileAttributesA(scanner);
+    if (batch && (application.isNull() || attributes == INVALID_FILE_ATTRIBUTES ||
+                  (attributes & FILE_ATTRIBUTE_DIRECTORY))) {
+        status = attributes == INVALID_FILE_ATTRIBUTES ? GetLastError() : ERROR_FILE_NOT_FOUND;
         return scanNotStarted;
     }
-    if (!LaunchProgram(folder, ScanCommand(stored, file), &process, scanner)) {
+    HANDLE process;
+    if (!LaunchProgram(folder, ScanCommand(stored, file), &process, application)) {
         status = GetLastError();
         return scanNotStarted;
     }

@@ -1,14 +1,32 @@
 // installCopy: copies under temporary names, then renames within the install folder.
 #include "installCopy.h"
 
+#include "path.h"
+
 #include <windows.h>
+
+namespace {
+// CopyFileA copies the read-only attribute with the file (every file of a CD has it), and a
+// read-only file cannot be deleted or replaced. Returns whether the file is writable.
+bool makeWritable(const char* path) {
+    DWORD attributes = GetFileAttributesA(path);
+    return attributes != INVALID_FILE_ATTRIBUTES &&
+           (!(attributes & FILE_ATTRIBUTE_READONLY) ||
+            SetFileAttributesA(path, attributes & ~FILE_ATTRIBUTE_READONLY));
+}
+
+bool removeFile(const char* path) {
+    makeWritable(path);
+    return DeleteFileA(path) != 0;
+}
+} // namespace
 
 installCopy::installCopy(const str& folder) : folder(folder), count(0) {}
 
 installCopy::~installCopy() {
     for (int i = 0; i < count; ++i) {
-        if (!entries[i].placed && !entries[i].temp.isNull()) DeleteFileA(entries[i].temp);
-        if (!entries[i].backup.isNull() && !entries[i].aside) DeleteFileA(entries[i].backup);
+        if (!entries[i].placed && !entries[i].temp.isNull()) removeFile(entries[i].temp);
+        if (!entries[i].backup.isNull() && !entries[i].aside) removeFile(entries[i].backup);
     }
 }
 
@@ -27,12 +45,16 @@ bool installCopy::add(const str& source, const char* name) {
     e.name = name;
     e.backup = str();
     e.aside = e.placed = false;
-    return CopyFileA(source, e.temp, FALSE) != 0;
+    return CopyFileA(source, e.temp, FALSE) && makeWritable(e.temp);
 }
 
 // A rename within one folder happens whole or not at all. The older file is moved aside rather
-// than replaced, so that it can be put back when a later file cannot be placed.
+// than replaced, so that it can be put back when a later file cannot be placed; it keeps its
+// attributes there, as a rename of a read-only file is allowed. A folder is never moved aside:
+// it is the user's, not an older copy.
 str installCopy::commit() {
+    for (int i = 0; i < count; ++i)
+        if (IsFolder(target(entries[i]))) return entries[i].name;
     for (int i = 0; i < count; ++i) {
         entry& e = entries[i];
         str to = target(e);
@@ -52,7 +74,7 @@ str installCopy::commit() {
     }
     // A backup that cannot be deleted (a program still runs from it) is only a stray file.
     for (int i = 0; i < count; ++i)
-        if (entries[i].aside) entries[i].aside = !DeleteFileA(entries[i].backup);
+        if (entries[i].aside) entries[i].aside = !removeFile(entries[i].backup);
     return str();
 }
 
@@ -62,7 +84,7 @@ void installCopy::undo(int last) {
         entry& e = entries[i];
         str to = target(e);
         if (e.placed) {
-            DeleteFileA(to);
+            removeFile(to);
             e.placed = false;
             e.temp = str();
         }

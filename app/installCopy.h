@@ -15,10 +15,11 @@ public:
     installCopy& operator=(const installCopy&) = delete;
 
     // Copies source to a temporary file that is to become name in the folder (at most three
-    // files). Returns whether the copy is complete.
+    // files), writable whatever the source's attributes. Returns whether the copy is complete.
     bool add(const str& source, const char* name);
     // Moves every copy into place, over an older file of its name. When one cannot be placed,
-    // those placed are taken back and the older files restored. Returns the name of the file that
+    // those placed are taken back and the older files restored as they were. A folder where a
+    // file is to go is left alone, and then nothing is moved. Returns the name of the file that
     // could not be placed, or a null string when all are in place.
     str commit();
 

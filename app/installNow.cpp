@@ -1,6 +1,7 @@
 // installNow: the hand-off's install-at-once path, from the checked archive to its installer.
 #include "handleDownload.h"
 
+#include "appOptions.h"
 #include "appTexts.h"
 #include "commandText.h"
 #include "fileSystem.h"
@@ -14,12 +15,19 @@
 using namespace handOff;
 
 namespace {
-const char tempFolderName[] = "\\~Briskdl";
 const char explorerCommand[] = "explorer.exe /e,/\n, ";
 
-bool isFile(const char* path) {
-    DWORD attributes = GetFileAttributesA(path);
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+// An entry that pkunzip would write over the archive itself, which lies in the folder it is
+// unpacked into: another letter case, a final dot or blank, "./" and the short name all open the
+// archive, so its identity decides. A path that names nothing yet cannot be the archive, which
+// spares the comparison for nearly every entry. A null string when there is none.
+str entryOverArchive(zipDirectory& listing, const str& archive, const str& folder) {
+    for (str* name = listing.names.toFirst(0); name; name = listing.names.move(1)) {
+        int n = name->length();
+        str path = folder + "\\" + name->replaceChar('/', '\\');
+        if (n > 0 && (*name)[n - 1] != '/' && FileExists(path) && SamePath(path, archive)) return *name;
+    }
+    return str();
 }
 } // namespace
 
@@ -34,10 +42,7 @@ void mainApp::installNow(const str& file, const str& downloadFolder, bool zip) {
     if (zip) {
         zipDirectory::verdict verdict = listing.check(file);
         if (verdict != zipDirectory::sound) {
-            keptDownload kept = KeepDownload(file, downloadFolder);
-            MsgBox(
-                stopped(refusal(verdict, listing.offender, name), name, kept, downloadFolder, downloadAgain),
-                MB_ICONEXCLAMATION, product, nullptr);
+            stop(refusal(verdict, listing.offender, name), file, downloadFolder, downloadAgain);
             return;
         }
     }
@@ -47,8 +52,8 @@ void mainApp::installNow(const str& file, const str& downloadFolder, bool zip) {
     CreateDir(tempFolder);
     // A program inside the temporary folder (an installer unpacked there, chosen with Brisk
     // Install) runs where it is: the files beside it are its data, and nothing there goes.
-    if (!zip && InsideFolder(file, tempFolder)) {
-        installExe(file, FolderOfFile(file));
+    if (downloadStays) {
+        installExe(file, FolderOfFile(file), downloadFolder);
         return;
     }
     // An archive at the top of the temporary folder is unpacked where it is; every other file
@@ -63,23 +68,36 @@ void mainApp::installNow(const str& file, const str& downloadFolder, bool zip) {
         return;
     }
     str target = inTempFolder ? file : tempFolder + "\\" + name;
-    if (!inTempFolder && !MoveFileA(file, target)) {
-        stop(notMoved(name, tempFolder), file, downloadFolder, checkDownloadFolder);
+    if (!inTempFolder && !MoveFileWhole(file, target)) {
+        if (IsFolder(target))
+            stop(folderInTheWay(name, tempFolder), file, downloadFolder, removeFolder(target));
+        else
+            stop(notMoved(name, tempFolder), file, downloadFolder, checkDownloadFolder);
         return;
     }
     if (zip)
         installZip(target, tempFolder, downloadFolder, listing);
     else
-        installExe(target, tempFolder);
+        installExe(target, tempFolder, downloadFolder);
 }
 
 void mainApp::installZip(const str& archive, const str& tempFolder, const str& downloadFolder,
                          zipDirectory& listing) {
     str name = FileOf(archive);
+    str over = entryOverArchive(listing, archive, tempFolder);
+    if (!over.isNull()) {
+        stop(writtenOverItself(name, over), archive, downloadFolder, downloadAgain);
+        return;
+    }
     DWORD status = 0;
     switch (UnpackArchive(archive, tempFolder, unpackLimitMs, &status)) {
     case unpackNotStarted:
-        stop(pkunzipNotStarted(status), archive, downloadFolder, setPkunzip, pkunzipMissing() + "\n\n");
+        stop(notStarted("pkunzip.exe", status), archive, downloadFolder, setPkunzip,
+             pkunzipMissing() + "\n\n");
+        return;
+    case unpackNotFullPath:
+        stop(notAFullPath("Location of pkunzip.exe", unquoted(option(appOptions::pkunzipId))), archive,
+             downloadFolder, setPkunzip);
         return;
     case unpackNoFolder:
         stop(noCurrentFolder(tempFolder), archive, downloadFolder, chooseLetteredFolder);
@@ -100,29 +118,39 @@ void mainApp::installZip(const str& archive, const str& tempFolder, const str& d
     str installer;
     for (const char* candidate : installers) {
         str path = tempFolder + "\\" + candidate;
-        if (listing.holdsTopFile(candidate) && isFile(path)) {
+        if (listing.holdsTopFile(candidate) && IsFile(path)) {
             installer = path;
             break;
         }
     }
     if (installer.isNull()) {
         // The unpacked files stay for the user to finish with; the archive itself is kept.
-        keptDownload kept = KeepDownload(archive, downloadFolder);
+        keptDownload kept = keep(archive, downloadFolder);
         MsgBox(noInstaller() + "\n\n" + whereItIs(kept, name, downloadFolder), MB_ICONINFORMATION,
                appTexts::productName, nullptr);
         browse(tempFolder);
         return;
     }
     HANDLE process;
-    if (LaunchProgram(tempFolder, quotedIfBlank(installer), &process, str()))
-        CloseHandle(process); // not waited for: the installer runs on after the hand-off
+    if (!LaunchProgram(tempFolder, quotedIfBlank(installer), &process, str())) {
+        DWORD error = GetLastError();
+        stop(notStarted(FileOf(installer), error), archive, downloadFolder, notForThisWindows);
+        return;
+    }
+    CloseHandle(process); // not waited for: the installer runs on after the hand-off
 }
 
-void mainApp::installExe(const str& program, const str& folder) {
+// A program that cannot be started was no install program: it is kept, and not offered for
+// installing by hand.
+void mainApp::installExe(const str& program, const str& folder, const str& downloadFolder) {
     HANDLE process;
     DWORD status;
-    if (LaunchProgram(folder, quotedIfBlank(program), &process, str()))
-        WaitForProgram(process, INFINITE, &status);
+    if (!LaunchProgram(folder, quotedIfBlank(program), &process, str())) {
+        DWORD error = GetLastError();
+        stop(notStarted(FileOf(program), error), program, downloadFolder, notForThisWindows);
+        return;
+    }
+    WaitForProgram(process, INFINITE, &status);
     if (MsgBox(installManually(FileOf(program)), MB_YESNO | MB_ICONQUESTION, appTexts::productName, nullptr) ==
         IDYES)
         browse(folder);

@@ -26,7 +26,8 @@ bool InsideFolder(const str& path, const str& folder) {
     return false;
 }
 
-// MoveFileA never replaces a file, so the name it takes is free at the moment of the move.
+// Neither the move nor the copy replaces a file, so the name taken is free at that moment. A file that another program has open without sharing its deletion cannot
+// be moved, yet it can be read: from then on copies are tried.
 keptDownload KeepDownload(const str& file, const str& downloadFolder) {
     str name = FileOf(file);
     str folder = FolderOfFile(file);
@@ -35,12 +36,18 @@ keptDownload KeepDownload(const str& file, const str& downloadFolder) {
     CreateDir(downloadFolder);
     if (SamePath(folder, downloadFolder))
         return {keptDownload::alreadyThere, downloadFolder, name};
-    for (int n = 1; n <= lastNumber; ++n) {
+    bool copying = false;
+    for (int n = 1; n <= lastNumber;) {
         str kept = n == 1 ? name : NumberedName(name, n);
-        if (MoveFileA(file, downloadFolder + "\\" + kept))
-            return {keptDownload::moved, downloadFolder, kept};
+        str path = downloadFolder + "\\" + kept;
+        if (copying ? CopyFileWhole(file, path) : MoveFileWhole(file, path))
+            return {copying ? keptDownload::copied : keptDownload::moved, downloadFolder, kept};
         DWORD error = GetLastError();
-        if (error != ERROR_ALREADY_EXISTS && error != ERROR_FILE_EXISTS)
+        if (!copying && error == ERROR_SHARING_VIOLATION)
+            copying = true;
+        else if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS)
+            ++n;
+        else
             break;
     }
     return {keptDownload::notMoved, folder, name};

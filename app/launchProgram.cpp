@@ -56,11 +56,15 @@ str systemFolder(UINT(WINAPI* get)(LPSTR, UINT)) {
 }
 } // namespace
 
+str SystemProgram(const char* name) {
+    return fileIn(systemFolder(GetSystemDirectoryA), name);
+}
+
 str ProgramOnSearchPath(const char* name) {
     char self[MAX_PATH];
     DWORD n = GetModuleFileNameA(nullptr, self, MAX_PATH);
     str found = n > 0 && n < MAX_PATH ? fileIn(DirOf(self), name) : str();
-    if (found.isNull()) found = fileIn(systemFolder(GetSystemDirectoryA), name);
+    if (found.isNull()) found = SystemProgram(name);
     if (found.isNull()) found = fileIn(systemFolder(GetWindowsDirectoryA), name);
     n = GetEnvironmentVariableA("PATH", nullptr, 0);
     str path(n ? (int)n : 1, '\0');

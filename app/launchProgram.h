@@ -10,6 +10,8 @@
 // program's own folder, the system folder, the Windows folder, then the folders of PATH. A null
 // string when there is none.
 str ProgramOnSearchPath(const char* name);
+// The full path of the program of that name in the system folder, or a null string.
+str SystemProgram(const char* name);
 
 // From here up an exit status is an exception status or an error: the program did not finish.
 const DWORD firstUnfinishedStatus = 0x80000000;

@@ -30,18 +30,20 @@ bool mainApp::namedSetup() {
 namespace {
 // A download's name may hold commas, which the split would cut: the whole command line (one pair
 // of enclosing quotes removed), or what follows a leading switch and its comma, is the file when
-// it names something that exists. A line that is itself a switch is never read as a file, so
-// /uninstall stays the switch beside a file \uninstall at the root of the current drive. Null
-// when the split decides; lead is then "", else the switch before the file, or "".
+// it names something that exists. A line, or what follows the comma, that is itself a switch is
+// never read as a file, so /uninstall and /run,-uninstall stay switches beside a file \uninstall
+// at the root of the current drive or -uninstall in the current folder. Null when the split
+// decides; lead is then "", else the switch before the file, or "".
 str wholeFile(const str& line, str& lead) {
     options grammar;
     lead = "";
     str whole = unquoted(line);
     if (!grammar.isSwitch(whole) && FileExists(whole)) return whole;
     int comma = line.find(",");
-    if (comma > 0 && grammar.isSwitch(str(line, comma)) && FileExists(line + comma + 1)) {
+    const char* after = comma > 0 ? (const char*)line + comma + 1 : "";
+    if (comma > 0 && grammar.isSwitch(str(line, comma)) && !grammar.isSwitch(after) && FileExists(after)) {
         lead = str(line, comma);
-        return str(line + comma + 1);
+        return str(after);
     }
     return str();
 }
@@ -56,13 +58,23 @@ int mainApp::Run() {
 
     if (line.lookup(appTexts::uninstallWord)) {
         if (MsgBox("Uninstall " + product + "?", MB_YESNO | MB_ICONQUESTION, product, nullptr) == IDYES) {
-            str left = RemoveRegistration();
+            str othersKept;
+            str left = RemoveRegistration(&othersKept);
             if (left.length())
                 MsgBox(product + " could not be uninstalled completely:\n\n" + left +
                            "\n\nRunning the uninstallation again as an administrator may remove the rest.",
                        MB_ICONEXCLAMATION, product, nullptr);
-            else
-                MsgBox(product + " has been uninstalled.", MB_ICONINFORMATION, product, nullptr);
+            else {
+                str note("");
+                if (othersKept.length())
+                    note = "\n\nIt stays listed in Add/Remove Programs, where an older installation kept the "
+                           "earlier helpers of the types " +
+                           othersKept +
+                           " for Netscape Navigator: the uninstallation by the user whose browser "
+                           "hands those types to " +
+                           product + " gives them back.";
+                MsgBox(product + " has been uninstalled." + note, MB_ICONINFORMATION, product, nullptr);
+            }
         }
         return 1;
     }

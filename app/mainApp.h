@@ -5,6 +5,7 @@
 #include "pref"
 
 class zipDirectory;
+struct keptDownload;
 
 class mainApp : public genApp {
 public:
@@ -25,8 +26,10 @@ public:
     int HandleDownload(str file);
     int InstallSelf();
     // Takes the program's registrations away. Returns what is left, one line each ("" when
-    // nothing is).
-    str RemoveRegistration();
+    // nothing is). *othersKept, when given, receives the types whose helpers an older
+    // installation kept in the uninstall entry and this user's uninstallation did not give back
+    // ("" when none): the entry stays for them.
+    str RemoveRegistration(str* othersKept = nullptr);
 
     // Adds (install) or removes the Explorer verb "Brisk Install" for .exe and .zip files, under
     // each extension's file class, or under the extension key when it has none; removal also
@@ -38,8 +41,9 @@ public:
     // saved here) and keeping another program's helper for this user; or gives each type that
     // this program still serves back its kept helper, or an empty one. A table that cannot be
     // read is not written over. Returns the types that could not be registered or given back,
-    // separated by ", " ("" when none).
-    str RegisterViewers(bool install);
+    // separated by ", " ("" when none); at uninstallation, those of them whose kept helper could
+    // not be given back go into *notGivenBack instead, when it is given.
+    str RegisterViewers(bool install, str* notGivenBack = nullptr);
 
     // Writes a REG_SZ value, creating its key; returns whether it was written. Every registry write
     // of the installation goes through here, so that a test can make one fail.
@@ -54,8 +58,16 @@ public:
 
     // The hand-off's unpack step: pkunzip on the target, with tempFolder made current once the
     // program has been looked up, waited for at most limitMs. unpackFailed: it ended with a
-    // status other than 0, given in *status; unpackNoFolder: tempFolder cannot be current.
-    enum unpackResult { unpacked, unpackNotStarted, unpackNoFolder, unpackTimedOut, unpackFailed };
+    // status other than 0, given in *status; unpackNoFolder: tempFolder cannot be current;
+    // unpackNotFullPath: its location is a folder that is not a full path.
+    enum unpackResult {
+        unpacked,
+        unpackNotStarted,
+        unpackNoFolder,
+        unpackTimedOut,
+        unpackFailed,
+        unpackNotFullPath
+    };
     unpackResult UnpackArchive(const str& target, const str& tempFolder, DWORD limitMs, DWORD* status);
 
     str installedPath;
@@ -69,19 +81,36 @@ private:
     bool editOptions();
     // The options file, in long form.
     str optionsFile();
+    // After editOptions: the option whose value could not be saved because it holds a line
+    // break, or null.
+    prefItem* unstorableOption();
     str askFolder();
     str option(int id);
     // How the scan went: only a scanner that ran to its end lets the hand-off go on.
-    enum scanResult { scanDone, scanNotStarted, scanBroken, scanRemovedFile, scanUnsafeName };
+    enum scanResult {
+        scanDone,
+        scanNotStarted,
+        scanNotFullPath,
+        scanBroken,
+        scanRemovedFile,
+        scanUnsafeName
+    };
     scanResult scan(const str& file, str& scanner, DWORD& status);
     void keepForLater(const str& file, const str& downloadFolder, bool tell);
     void installNow(const str& file, const str& downloadFolder, bool zip);
     void installZip(const str& archive, const str& tempFolder, const str& downloadFolder,
                     zipDirectory& listing);
-    void installExe(const str& program, const str& folder);
+    void installExe(const str& program, const str& folder, const str& downloadFolder);
     void browse(const str& folder);
     // Keeps the file in the download folder and tells the user, after the preface, why it was
     // not installed, where it is now and, when then is given, how to install it later.
     void stop(const str& why, const str& file, const str& downloadFolder, const char* then,
               const str& preface = str(""));
+    // Where a stop leaves the file that the download now is: where it was handed over when it
+    // stays there, else kept in the download folder.
+    keptDownload keep(const str& file, const str& downloadFolder);
+    // The download by its full path as handed over, and whether it stays there at a stop: a
+    // program inside the temporary folder, which runs where it is, beside its data.
+    str download;
+    bool downloadStays = false;
 };

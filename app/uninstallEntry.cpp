@@ -5,35 +5,35 @@
 #include "commandText.h"
 #include "ownedHandle.h"
 
+#include <cstring>
+
 namespace {
 const char keptPrefix[] = "Previous helper ";
 
-// Whether the open key holds any value, or, with keptOnly, one that keeps a helper.
-bool holdsValues(HKEY key, bool keptOnly) {
+// The types whose helpers the open key keeps, separated by ", " ("" when none), and whether it
+// holds any value at all; null when it cannot be read to its end.
+str keptTypes(HKEY key, bool& holds) {
+    str types("");
+    holds = false;
     char name[256];
     for (DWORD i = 0;; ++i) {
         DWORD length = sizeof name;
         LONG code = RegEnumValueA(key, i, name, &length, nullptr, nullptr, nullptr, nullptr);
-        if (code == ERROR_NO_MORE_ITEMS) return false;
-        if (!keptOnly) return true;
-        if (code == ERROR_MORE_DATA) // too long for a kept helper's name
-            continue;
-        if (code != ERROR_SUCCESS || str(name).startsWith(keptPrefix)) // what cannot be read is kept
-            return true;
+        if (code == ERROR_NO_MORE_ITEMS) return types;
+        if (code != ERROR_SUCCESS && code != ERROR_MORE_DATA) return str(); // too long: not a kept helper's
+        holds = true;
+        if (code == ERROR_SUCCESS && str(name).startsWith(keptPrefix))
+            types += str(types.length() ? ", " : "") + (name + strlen(keptPrefix));
     }
 }
 
-// Deletes the key unless it holds values (of kept helpers, with keptOnly). Returns whether it is gone.
-bool deleteUnlessHolding(HKEY root, const char* path, bool keptOnly) {
-    bool holds;
-    {
-        keyHandle key;
-        LONG code = RegOpenKeyExA(root, path, 0, KEY_READ, key.receive());
-        if (code == ERROR_FILE_NOT_FOUND) return true;
-        if (code != ERROR_SUCCESS) return false;
-        holds = holdsValues(key, keptOnly);
-    } // closed before the key is deleted
-    return !holds && RegDeleteKeyA(root, path) == ERROR_SUCCESS;
+// As keptTypes, for the key under root; "" when it is not there.
+str keptIn(HKEY root, const char* path, bool& holds) {
+    keyHandle key;
+    holds = false;
+    LONG code = RegOpenKeyExA(root, path, 0, KEY_READ, key.receive());
+    if (code == ERROR_FILE_NOT_FOUND) return str("");
+    return code == ERROR_SUCCESS ? keptTypes(key, holds) : str();
 }
 } // namespace
 
@@ -44,8 +44,14 @@ str UninstallCommand(const char* program) {
     return quotedIfBlank(program) + " /" + appTexts::uninstallWord;
 }
 
+str TypesKeptInEntry() {
+    bool holds;
+    return keptIn(HKEY_LOCAL_MACHINE, UninstallKey(), holds);
+}
+
 bool DeleteUninstallEntry() {
-    return deleteUnlessHolding(HKEY_LOCAL_MACHINE, UninstallKey(), true);
+    LONG code = RegDeleteKeyA(HKEY_LOCAL_MACHINE, UninstallKey());
+    return code == ERROR_SUCCESS || code == ERROR_FILE_NOT_FOUND;
 }
 
 str KeptHelpersKey() {
@@ -57,5 +63,7 @@ str KeptHelperName(const char* type) {
 }
 
 void DeleteKeptHelpersKeyIfEmpty() {
-    deleteUnlessHolding(HKEY_CURRENT_USER, KeptHelpersKey(), false);
+    bool holds;
+    if (!keptIn(HKEY_CURRENT_USER, KeptHelpersKey(), holds).isNull() && !holds)
+        RegDeleteKeyA(HKEY_CURRENT_USER, KeptHelpersKey());
 }

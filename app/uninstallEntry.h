@@ -11,8 +11,10 @@ str UninstallKey();
 // The command that uninstalls the program installed at program: the path, in quotes when it
 // holds a blank, then " /uninstall".
 str UninstallCommand(const char* program);
-// Deletes the uninstall entry unless it still keeps a helper of an older installation, whose
-// give-back failed. Returns whether the entry is gone.
+// The MIME types whose helpers an older installation kept in the uninstall entry, separated by
+// ", " ("" when none or when there is no entry; null when the entry cannot be read).
+str TypesKeptInEntry();
+// Deletes the uninstall entry, and with it what it keeps. Returns whether the entry is gone.
 bool DeleteUninstallEntry();
 
 // The helpers replaced in the browser's table, which is per user, are kept per user under

@@ -7,22 +7,24 @@
 #include "launchProgram.h"
 #include "path.h"
 
-// The option is taken in lower case. "<path>" (or nothing) looks for pkunzip.exe along the
-// search path, before the temporary folder, which may hold an archive's own pkunzip.exe, becomes
-// current; any other folder must be a full path and gets a final backslash when it lacks one.
+// The option is taken in lower case, and without the double quotes it may be typed in. "<path>"
+// (or nothing) looks for pkunzip.exe along the search path, before the temporary folder, which
+// may hold an archive's own pkunzip.exe, becomes current; any other folder must be a full path
+// and gets a final backslash when it lacks one.
 // The command line stays as written ("pkunzip.exe -d -o ..."); the program found is named apart.
 // A folder with a blank is quoted with the program's name, and so is the archive's short path
 // where the volume keeps no short names.
 mainApp::unpackResult mainApp::UnpackArchive(const str& target, const str& tempFolder, DWORD limitMs,
                                              DWORD* status) {
-    str folder = option(appOptions::pkunzipId).toLower();
+    str folder = unquoted(option(appOptions::pkunzipId)).toLower();
     str program;
     if (folder.length() == 0 || folder.compare("<path>") == 0) {
         folder = "";
         program = ProgramOnSearchPath("pkunzip.exe");
     } else {
         if (folder[folder.length() - 1] != '\\') folder += "\\";
-        if (IsFullPath(folder)) program = folder + "pkunzip.exe";
+        if (!IsFullPath(folder)) return unpackNotFullPath;
+        program = folder + "pkunzip.exe";
     }
     if (program.isNull()) {
         *status = ERROR_FILE_NOT_FOUND;

@@ -318,6 +318,21 @@ def forget_uninstall_entry():
     subprocess.run(["wine", "reg", "delete", UNINSTALL_KEY, "/f"], stdin=subprocess.DEVNULL, capture_output=True)
 
 
+def forget_the_program():
+    """Takes out of the prefix's registry whatever an earlier scenario's program left there: the
+    uninstall entry, the kept helpers, the browser's table and the Explorer verbs of the usual
+    classes, in one start of regedit, so that every scenario starts from the same registry."""
+    keys = [UNINSTALL_KEY, "HKCU\\Software\\Brisk Download", VIEWERS] + [
+        f"HKCR\\{c}\\shell\\Brisk Install" for c in (".exe", ".zip", "exefile", "zipfile", "kvold.zipfile")]
+    roots = {"HKLM\\": "HKEY_LOCAL_MACHINE\\", "HKCU\\": "HKEY_CURRENT_USER\\", "HKCR\\": "HKEY_CLASSES_ROOT\\"}
+    text = "REGEDIT4\r\n\r\n" + "".join(f"[-{roots[k[:5]]}{k[5:]}]\r\n" for k in keys)
+    reg = os.path.join(os.environ.get("TMPDIR", "/tmp"), f"forget-{os.getpid()}.reg")
+    with open(reg, "w", encoding="latin-1") as f:
+        f.write(text)
+    subprocess.run(["wine", "regedit", "/s", windows_path(reg)], stdin=subprocess.DEVNULL, capture_output=True)
+    os.remove(reg)
+
+
 def install_into(p, folder_text):
     """Starts setup.exe, says Yes and confirms folder_text in the folder dialog."""
     forget_uninstall_entry()
@@ -345,6 +360,7 @@ def run_scenario(scenarios, program_names=None):
     scenario = scenarios[args.scenario]
     name = (program_names or {}).get(args.scenario, "Brisk Download.exe")
     program = Program(args.bin, args.work, args.scenario, name)
+    forget_the_program()
     try:
         scenario(program)
     except Skip as skip:

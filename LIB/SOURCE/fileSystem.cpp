@@ -1,4 +1,4 @@
-// Folder creation and the current folder.
+// Folder creation, the current folder and whole moves and copies.
 #include "fileSystem.h"
 
 #include "path.h"
@@ -59,4 +59,30 @@ int ChangeDir(const char* path) {
         return 0;
     SetEnvironmentVariableA(driveVariable, CurrentDir());
     return 1;
+}
+
+namespace {
+bool exists(const char* path) { return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
+
+// Only a name that was free before the call and holds something after a failure is the call's
+// own part; the original must still be there, so that nothing is lost by deleting the part.
+bool whole(bool done, bool taken, const char* from, const char* to) {
+    if (done)
+        return true;
+    DWORD error = GetLastError();
+    if (!taken && exists(to) && exists(from))
+        DeleteFileA(to);
+    SetLastError(error);
+    return false;
+}
+} // namespace
+
+bool MoveFileWhole(const char* from, const char* to) {
+    bool taken = exists(to);
+    return whole(MoveFileA(from, to) != 0, taken, from, to);
+}
+
+bool CopyFileWhole(const char* from, const char* to) {
+    bool taken = exists(to);
+    return whole(CopyFileA(from, to, TRUE) != 0, taken, from, to);
 }

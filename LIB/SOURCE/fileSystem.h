@@ -1,4 +1,5 @@
-// Folder creation and the current folder, through the Windows file calls.
+// Folder creation, the current folder and moves that leave nothing half done, through the
+// Windows file calls.
 #pragma once
 
 #include "str.h"
@@ -21,3 +22,10 @@ str CurrentDir();
 // Makes the path's drive current, then the path's folder on it. The path must start with a
 // drive letter and a colon; returns 1 on success, 0 otherwise.
 int ChangeDir(const char* path);
+
+// Moves a file to a name that is not taken (MoveFileA), or copies it there (CopyFileA failing
+// on a taken name). A move to another drive is a copy, and a copy cut short, by a full drive for
+// one, leaves part of the file under the new name: that part is deleted again, so that after a
+// failure the file is only where it was. GetLastError() is the call's own error.
+bool MoveFileWhole(const char* from, const char* to);
+bool CopyFileWhole(const char* from, const char* to);

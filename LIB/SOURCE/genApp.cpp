@@ -31,8 +31,10 @@ bool genApp::CustomControlsNeeded() {
     return customControls("bwcc32.dll");
 }
 
+// Only the library beside the program: the current folder may be the temporary folder, which
+// holds whatever an archive brought.
 bool genApp::customControls(const char* library) {
-    if (EnableBWCC(true, LANG_ENGLISH, library)) return true;
+    if (EnableBWCC(true, LANG_ENGLISH, JoinPath(appFolder(), library))) return true;
     MsgBox(str(300, "Error 0 loading %.200s library.", library), MB_ICONEXCLAMATION, Name, nullptr);
     return false;
 }

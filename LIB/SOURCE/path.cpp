@@ -2,6 +2,7 @@
 #include "path.h"
 
 #include <cstring>
+#include <sys/stat.h>
 #ifdef _WIN32
 #include <io.h>
 #else
@@ -20,6 +21,16 @@ int afterSeparator(const char* path) {
 
 const char* textOf(const char* s) {
     return s ? s : "";
+}
+
+// The device forms name a drive, a share or a volume after a prefix: "\\?\C:\x" and "\\.\C:\x"
+// give "C:\x", "\\?\UNC\server\share" gives "\\server\share", and "\\?\Volume{...}\x" gives
+// "Volume{...}\x". Backslashes only; false for a path without such a prefix.
+bool withoutDevicePrefix(const str& path, str& rest) {
+    const char* p = path;
+    if (p[0] != '\\' || p[1] != '\\' || (p[2] != '?' && p[2] != '.') || p[3] != '\\') return false;
+    rest = str(p + 4).toLower().startsWith("unc\\") ? "\\\\" + str(p + 8) : str(p + 4);
+    return true;
 }
 
 } // namespace
@@ -74,6 +85,29 @@ bool FileExists(const char* path) {
     return path && access(path, 0) == 0;
 }
 
+namespace {
+// 0: nothing there (or nothing that can be looked at), else the stat mode. The C library of
+// Windows finds no folder written with a final separator, so it goes (but for a root's).
+unsigned modeOf(const char* path) {
+    if (!path) return 0;
+    str text(path);
+    int length = text.length();
+    while (length > 1 && (text[length - 1] == '\\' || text[length - 1] == '/') && text[length - 2] != ':')
+        --length;
+    struct stat status;
+    return stat(str(text, length), &status) == 0 ? (unsigned)status.st_mode : 0;
+}
+} // namespace
+
+bool IsFile(const char* path) {
+    unsigned mode = modeOf(path);
+    return mode && !(mode & S_IFDIR);
+}
+
+bool IsFolder(const char* path) {
+    return (modeOf(path) & S_IFDIR) != 0;
+}
+
 bool IsFullPath(const char* path) {
     return RootLength(path) > 0;
 }
@@ -93,12 +127,15 @@ int RootLength(const char* path) {
 }
 
 bool IsDriveRoot(const char* path) {
-    str text = str(textOf(path)).replaceChar('/', '\\');
+    str text = str(textOf(path)).replaceChar('/', '\\'), device;
+    bool prefixed = withoutDevicePrefix(text, device);
+    if (prefixed) text = device;
     int length = text.length();
     while (length > 0 && text[length - 1] == '\\')
         --length;
     str bare(text, length);
     char c = bare.length() ? bare[0] : 0;
     if (length == 2 && ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) && bare[1] == ':') return true;
+    if (prefixed && bare.toLower().startsWith("volume{") && bare.find("}") == length - 1) return true;
     return length > 2 && RootLength(bare) == length;
 }

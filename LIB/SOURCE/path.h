@@ -1,5 +1,5 @@
 // Path text functions for Windows paths, whose separators are the backslash and, after a drive
-// letter, the colon. None of them touches the file system except FileExists.
+// letter, the colon. None of them touches the file system except FileExists, IsFile and IsFolder.
 #pragma once
 
 #include "str.h"
@@ -18,6 +18,8 @@ str NumberedName(const char* name, int n);
 // folder (b alone, in the current folder, not "\b" at the root of the current drive).
 str JoinPath(const char* a, const char* b);
 bool FileExists(const char* path); // a file or a folder
+bool IsFile(const char* path);     // a file, not a folder
+bool IsFolder(const char* path);   // a folder (a final backslash or slash aside), not a file
 // A path that does not depend on the current drive or folder: a drive letter, a colon and a
 // backslash ("C:\..."), or a share "\\server\share..." (not the device forms "\\.\" and "\\?\").
 bool IsFullPath(const char* path);
@@ -25,7 +27,8 @@ bool IsFullPath(const char* path);
 // "\\server\share\" with its final backslash (the whole path when nothing follows the share);
 // 0 for a path that is not full.
 int RootLength(const char* path);
-// Whether the path names a drive or a share and no folder on it: "C:", "C:\", "\\server\share"
-// and "\\server\share\", with either slash and any number of them after the root. No file of
-// its own may be put there or taken from there by a job of this program.
+// Whether the text names a drive or a share and no folder on it: "C:", "C:\", "\\server\share"
+// and "\\server\share\", also in the device forms "\\?\C:\", "\\.\C:\", "\\?\UNC\server\share"
+// and "\\?\Volume{...}\", with either slash and any number of them after the root. The text
+// alone: a job's guard asks NamesDriveRoot (samePath.h), which also sees "C:\dl\.." and a link.
 bool IsDriveRoot(const char* path);

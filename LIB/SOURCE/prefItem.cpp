@@ -11,10 +11,14 @@ namespace {
 const int readBuffer = 1000;
 const int longestValue = 1 << 20;
 
-// What the profile reading takes away at either end of a value: white space, and a quote that
-// pairs with one at the other end.
+// The default given to the profile reading: no value in a file can hold a line feed, so getting
+// it back means the file has no such key.
+const char noValue[] = "\n";
+
+// What the profile reading takes away at either end of a value: white space (the vertical tab,
+// the form feed and Ctrl-Z count as such), and a quote that pairs with one at the other end.
 bool strippedAtAnEnd(char c) {
-    return c == '"' || c == '\'' || c == ' ' || c == '\t';
+    return c == '"' || c == '\'' || c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\x1a';
 }
 
 // The value as the file must hold it for the reading to give it back exactly.
@@ -33,30 +37,30 @@ prefItem::prefItem(int id, const char* name, int control, int defaultNumber, int
     : id(id), name(name), owner(nullptr), value(str(defaultNumber)), defaultValue(str(defaultNumber)), dirty(0),
       unread(1), kind(kind), control(control), assigned(0) {}
 
-// The buffer starts at 1000 characters and grows while the value fills it, so that a long value
-// is read whole (up to a megabyte) and a later write cannot cut what the file holds.
+// The buffer starts at 1000 characters and grows while the value may not have fitted, so that a
+// long value is read whole (up to a megabyte) and a later write cannot cut what the file holds.
+// A value that filled the buffer is cut one short, and then one more when the cut took away the
+// closing quote of its extra pair: the reading is only trusted two short of the buffer's end.
+// A key that the file lacks leaves stored null and the value as it is.
 void prefItem::readProfile() {
     if (!unread)
         return;
     for (int size = readBuffer;; size *= 2) {
         str buffer(size, '\0');
-        DWORD n = GetPrivateProfileStringA(owner->section, name, value ? (const char*)value : "", buffer, size,
-                                           owner->fileName);
-        if ((int)n < size - 1 || size >= longestValue) {
-            stored = str((const char*)buffer);
+        DWORD n = GetPrivateProfileStringA(owner->section, name, noValue, buffer, size, owner->fileName);
+        if ((int)n < size - 2 || size >= longestValue) {
+            stored = strcmp(buffer, noValue) == 0 ? str() : str((const char*)buffer);
             break;
         }
     }
-    if (!assigned)
-        value = stored;
+    if (!assigned && !stored.isNull()) value = stored;
     unread = 0;
 }
 
 bool prefItem::writeProfile() {
     if (!dirty)
         return true;
-    if (!unread && value.compare(stored) == 0)
-        return true;
+    if (!unread && !stored.isNull() && value.compare(stored) == 0) return true;
     if (!storable(value) ||
         !WritePrivateProfileStringA(owner->section, name, fileText(value), owner->fileName))
         return false;
@@ -110,7 +114,7 @@ void prefItem::resetToDefault() { assign(defaultValue); }
 
 void prefItem::revert() {
     readProfile();
-    value = stored;
+    if (!stored.isNull()) value = stored;
 }
 
 void prefItem::toControl(winDlg& dialog) {

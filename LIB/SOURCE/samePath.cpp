@@ -1,10 +1,12 @@
-// Path identity: GetFileInformationByHandle where both exist, else GetFullPathNameA and GetLongPathNameA.
+// Path identity: GetFileInformationByHandle where both exist, else GetFullPathNameA and GetLongPathNameA;
+// a file's index alone through NtQueryInformationFile.
 #include "samePath.h"
 
 #include "ownedHandle.h"
 #include "path.h"
 
 #include <windows.h>
+#include <winternl.h>
 
 namespace {
 const DWORD pathBuffer = MAX_PATH;
@@ -16,51 +18,88 @@ str upper(const str& s) {
     return u;
 }
 
-// GetLongPathNameA wants every level to exist: where it fails, the folder above is expanded
-// and the missing level kept as written. A drive root or a share's start ends the climb.
-str longForm(const str& full) {
+// No access asked and everything shared: a file in use or a folder opens too, and nobody's open
+// is disturbed. A link is followed to what it names.
+HANDLE openForNothing(const char* path) {
+    return CreateFileA(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                       OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+}
+
+// The path the system resolves an open file to ("\\?\C:\dl\x.zip"), or null.
+str resolvedPath(HANDLE h, DWORD volumeName) {
+    str resolved(2 * pathBuffer, '\0');
+    DWORD n = GetFinalPathNameByHandleA(h, resolved, 2 * pathBuffer, FILE_NAME_NORMALIZED | volumeName);
+    return n > 0 && n < 2 * pathBuffer ? str((const char*)resolved) : str();
+}
+
+str longPathOf(const char* path) {
     str longer(pathBuffer, '\0');
-    DWORD n = GetLongPathNameA(full, longer, pathBuffer);
-    if (n > 0 && n < pathBuffer)
-        return str((const char*)longer);
+    DWORD n = GetLongPathNameA(path, longer, pathBuffer);
+    return n > 0 && n < pathBuffer ? str((const char*)longer) : str();
+}
+
+// A long form names the same file as the form it came from unless the ANSI code page spelled
+// it otherwise: '?' for a character it lacks names nothing, a near letter may name another file.
+// Where the file system gives no index, that it names something has to do.
+bool stillNames(const str& longer, const str& given) {
+    if (upper(longer).compare(upper(given)) == 0) return true;
+    fileIdentity named(longer), meant(given);
+    return named.known() && meant.known() ? named == meant : named.exists() && meant.exists();
+}
+
+// GetLongPathNameA wants every level to exist: where it fails, or where its answer names
+// something else, the folder above is expanded and this level taken alone. A drive root or a
+// share's start ends the climb.
+str longForm(const str& full) {
+    str longer = longPathOf(full);
+    if (!longer.isNull() && stillNames(longer, full)) return longer;
     str folder = DirOf(full);
     if (folder.length() < 3 || folder.length() >= full.length())
         return full;
-    return JoinPath(longForm(folder), FileOf(full));
-}
-
-// An existing file or folder: its volume's serial number, its index on that volume, and the path
-// the system resolves its handle to. Some file systems give no index (zero), which says nothing;
-// Wine gives most drives the serial number zero and files of two mounts may share an index: the
-// resolved paths, where both are known, tell those apart.
-struct identity {
-    DWORD volume = 0, indexHigh = 0, indexLow = 0;
-    str resolved; // null when unknown
-    bool operator==(const identity& o) const {
-        return volume == o.volume && indexHigh == o.indexHigh && indexLow == o.indexLow &&
-               (resolved.isNull() || o.resolved.isNull() || upper(resolved).compare(upper(o.resolved)) == 0);
-    }
-};
-
-bool identityOf(const char* path, identity& id) {
-    if (!path || !*path) return false;
-    // No access asked and everything shared: a file in use or a folder opens too, and nobody's
-    // open is disturbed. A link is followed to what it names.
-    kernelHandle h(CreateFileA(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                               OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-    if (!h.valid()) return false;
-    BY_HANDLE_FILE_INFORMATION info;
-    bool known = GetFileInformationByHandle(h, &info) != 0;
-    str resolved(2 * pathBuffer, '\0');
-    DWORD n = GetFinalPathNameByHandleA(h, resolved, 2 * pathBuffer, FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
-    if (!known) return false;
-    id.volume = info.dwVolumeSerialNumber;
-    id.indexHigh = info.nFileIndexHigh;
-    id.indexLow = info.nFileIndexLow;
-    id.resolved = n > 0 && n < 2 * pathBuffer ? str((const char*)resolved) : str();
-    return id.indexHigh != 0 || id.indexLow != 0;
+    str above = longForm(folder);
+    str level = JoinPath(above, FileOf(full));
+    str levelLonger = longPathOf(level);
+    if (levelLonger.isNull()) return level;
+    str candidate = JoinPath(above, FileOf(levelLonger));
+    return stillNames(candidate, level) ? candidate : level;
 }
 } // namespace
+
+fileIdentity::fileIdentity(const char* path) {
+    if (!path || !*path) return;
+    kernelHandle h(openForNothing(path));
+    if (h.valid()) read(h);
+}
+
+fileIdentity::fileIdentity(void* handle) {
+    if (handle && handle != INVALID_HANDLE_VALUE) read(handle);
+}
+
+void fileIdentity::read(void* handle) {
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!GetFileInformationByHandle(handle, &info)) return;
+    opened = true;
+    volume = info.dwVolumeSerialNumber;
+    indexHigh = info.nFileIndexHigh;
+    indexLow = info.nFileIndexLow;
+    if (volume == 0) resolved = resolvedPath(handle, VOLUME_NAME_DOS);
+}
+
+bool fileIdentity::operator==(const fileIdentity& o) const {
+    if (!known() || !o.known() || volume != o.volume || indexHigh != o.indexHigh || indexLow != o.indexLow)
+        return false;
+    return volume != 0 || resolved.isNull() || o.resolved.isNull() ||
+           upper(resolved).compare(upper(o.resolved)) == 0;
+}
+
+bool fileIdentity::mayBe(void* handle) const {
+    IO_STATUS_BLOCK io;
+    FILE_INTERNAL_INFORMATION internal;
+    if (!known() ||
+        NtQueryInformationFile(handle, &io, &internal, sizeof internal, FileInternalInformation) < 0)
+        return true;
+    return (DWORD)internal.IndexNumber.HighPart == indexHigh && internal.IndexNumber.LowPart == indexLow;
+}
 
 str LongFullPath(const char* path) {
     if (!path || !*path)
@@ -74,12 +113,21 @@ str LongFullPath(const char* path) {
     return longForm(str(result, length));
 }
 
+// A folder mounted as a volume of its own has no path on a drive: its volume's name is the root.
 bool NamesDriveRoot(const char* path) {
-    return IsDriveRoot(path) || IsDriveRoot(LongFullPath(path));
+    if (IsDriveRoot(path) || IsDriveRoot(LongFullPath(path))) return true;
+    if (!path || !*path) return false;
+    kernelHandle h(openForNothing(path));
+    if (!h.valid()) return false;
+    str resolved = resolvedPath(h, VOLUME_NAME_DOS);
+    return IsDriveRoot(resolved.isNull() ? resolvedPath(h, VOLUME_NAME_GUID) : resolved);
 }
 
 bool SamePath(const char* a, const char* b) {
-    identity x, y;
-    if (identityOf(a, x) && identityOf(b, y)) return x == y;
+    fileIdentity x(a);
+    if (x.known()) {
+        fileIdentity y(b);
+        if (y.known()) return x == y;
+    }
     return upper(LongFullPath(a)).compare(upper(LongFullPath(b))) == 0;
 }

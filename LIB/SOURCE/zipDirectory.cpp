@@ -188,8 +188,40 @@ str textOf(const char* p, uint32_t n) {
     return str(p, zero ? (int)(zero - p) : (int)n);
 }
 
+// Whether the bytes are UTF-8 in its shortest form: no overlong form (C0 and C1, E0 before 80-9F,
+// F0 before 80-8F), no surrogate (ED before A0-BF), nothing past U+10FFFF (F4 before 90-BF, F5
+// and up), no continuation byte without its lead and no sequence cut short. Info-ZIP's unzip
+// decodes an overlong form as the character it spells out: C0 AE C0 AE / is "../" to it.
+bool shortestUtf8(const unsigned char* s, uint32_t n) {
+    for (uint32_t i = 0; i < n;) {
+        unsigned char c = s[i], low = 0x80, high = 0xBF;
+        uint32_t more; // continuation bytes
+        if (c < 0x80)
+            more = 0;
+        else if (c >= 0xC2 && c <= 0xDF)
+            more = 1;
+        else if (c >= 0xE0 && c <= 0xEF)
+            more = 2;
+        else if (c >= 0xF0 && c <= 0xF4)
+            more = 3;
+        else
+            return false;
+        if (n - i <= more) return false;
+        if (c == 0xE0) low = 0xA0;
+        if (c == 0xED) high = 0x9F;
+        if (c == 0xF0) low = 0x90;
+        if (c == 0xF4) high = 0x8F;
+        if (more > 0 && (s[i + 1] < low || s[i + 1] > high)) return false;
+        for (uint32_t k = 2; k <= more; ++k)
+            if ((s[i + k] & 0xC0) != 0x80) return false;
+        i += more + 1;
+    }
+    return true;
+}
+
 // Refused when the name as stored, or a Unicode path of the extra fields (whatever its version
-// or checksum: an extractor may trust it), does not stay inside; offender names it.
+// or checksum: an extractor may trust it), does not stay inside, or that path is not UTF-8 in
+// its shortest form; offender names it.
 zipDirectory::verdict checkNames(const char* name, uint32_t nameLength, const unsigned char* extra,
                                  uint32_t extraLength, str& offender) {
     if (!StaysInside(name, nameLength)) {
@@ -203,7 +235,8 @@ zipDirectory::verdict checkNames(const char* name, uint32_t nameLength, const un
     while (fields.next(id, data, length)) {
         if (id != unicodePathId || length <= unicodePathHead) continue;
         const char* unicode = (const char*)data + unicodePathHead;
-        if (!StaysInside(unicode, length - unicodePathHead)) {
+        if (!shortestUtf8(data + unicodePathHead, length - unicodePathHead) ||
+            !StaysInside(unicode, length - unicodePathHead)) {
             offender = textOf(unicode, length - unicodePathHead);
             return zipDirectory::outside;
         }

@@ -34,15 +34,16 @@ public:
         unreadable,   // the file could not be opened or read
         notAnArchive, // no end-of-directory record
         damaged,      // truncated or inconsistent: offsets, sizes or the entry count disagree
-        outside,      // an entry name is absolute, has a drive, climbs out with ".." or names a device
+        outside,      // an entry name is absolute, has a drive, climbs out with "..", names a device or is
+                      // a Unicode path that is not shortest-form UTF-8
         zip64,        // a ZIP64 archive, beyond what pkunzip reads
         spanned,      // an archive over several disks
     };
 
     // Reads the end-of-directory record (found behind an archive comment too) and every entry
     // of the directory, which must end where the record begins, with each entry's local header.
-    // Each name is checked as stored and under every Unicode path its extra fields give it. The
-    // first fault found decides.
+    // Each name is checked as stored and under every Unicode path its extra fields give it, which
+    // must be UTF-8 in its shortest form. The first fault found decides.
     verdict check(zipSource& source);
     verdict check(const char* path); // the file at path
 

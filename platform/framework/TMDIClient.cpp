@@ -1,6 +1,8 @@
 // TMDIClient: making the MDICLIENT window and arranging and closing its children.
 #include "TMDIClient.h"
 
+#include "TMDIFrame.h"
+
 #include <vector>
 
 namespace {
@@ -20,6 +22,13 @@ std::vector<HWND> childWindows(HWND client) {
 TMDIClient::TMDIClient(TWindow* frame) : TWindow(frame, "") {
     Attr.Style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL;
     Attr.X = Attr.Y = Attr.W = Attr.H = 0;
+}
+
+// A child may destroy the client on its own: the frame's arranging commands and its new
+// children must not reach the object that went with it.
+TMDIClient::~TMDIClient() {
+    TMDIFrame* frame = dynamic_cast<TMDIFrame*>(Parent);
+    if (frame && frame->ClientWnd == this) frame->ClientWnd = nullptr;
 }
 
 HWND TMDIClient::CreateHandle(HWND parentWindow) {

@@ -7,6 +7,7 @@
 class TMDIClient : public TWindow {
 public:
     explicit TMDIClient(TWindow* frame);
+    ~TMDIClient() override; // a frame that still holds this client forgets it
 
     virtual void TileChildren();    // side by side, by WM_MDITILE
     virtual void CascadeChildren(); // WM_MDICASCADE

@@ -69,9 +69,10 @@ void TWindow::attach(HWND window) {
         SetWindowLongPtrA(window, GWLP_WNDPROC, (LONG_PTR)windowProc);
 }
 
+// The close check may run a message loop (a message box) in which the window goes.
 void TWindow::CloseWindow() {
-    if (CanClose())
-        Destroy();
+    HWND window = HWindow;
+    if (CanClose() && ObjectOf(window) == this) Destroy();
 }
 
 void TWindow::Destroy() {
@@ -123,11 +124,10 @@ LRESULT TWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         CloseWindow();
         return 0;
     case WM_DESTROY: {
-        // Not for a window whose creation failed (WM_CREATE gave -1): the quit would close the
-        // box that reports it before anyone saw it.
+        // Not for a window whose creation failed (WM_CREATE gave -1, or it went while it was set
+        // up): the quit would close the box that reports it before anyone saw it.
         TApplication* app = TApplication::current;
-        if (made && app && app->MainWindow == this)
-            PostQuitMessage(0);
+        if (made && !inCreate && app && app->MainWindow == this) PostQuitMessage(0);
         break;
     }
     }

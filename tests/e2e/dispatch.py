@@ -2,6 +2,7 @@
 """End-to-end: which job a command line starts, and the Options dialog with Briskdl.ini."""
 
 import os
+import shutil
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools"))
@@ -99,6 +100,30 @@ def options_ok_writes_only_changed(p):
     r("click", OPTIONS, IDOK)
     p.finished()
     expect(p.ini() == ini, f"an unchanged OK rewrote Briskdl.ini: {p.ini()}")
+    # A line break would start a new line, even a section, in the file: it is refused, and said.
+    p.start("/normal")
+    expect(r.shown(OPTIONS), "the Options dialog did not appear a third time")
+    r("settext", OPTIONS, 80, "D:\\dl\r\n[Other]")
+    r("click", OPTIONS, 88)
+    r("click", OPTIONS, IDOK)
+    told = r.box(PRODUCT, IDOK)
+    expect(told == 'Brisk Download could not save its option "Download folder", which holds a line break; your '
+           "other changes were saved.\n\nEnter it on one line under Options.", f"told: {told!r}")
+    p.finished()
+    expect(p.ini() == {SECTION: dict(ini[SECTION], **{"After download": "0"})},
+           f"a refused value changed Briskdl.ini, or the other change was lost: {p.ini()}")
+
+
+def controls_only_from_the_program_folder(p):
+    """Without bwcc32.dll beside the program, one in the current folder (an archive's, in the
+    temporary folder) is not taken: the dialog is refused with a message."""
+    elsewhere = p.path("current")
+    os.makedirs(elsewhere)
+    shutil.move(os.path.join(p.folder, "bwcc32.dll"), elsewhere)
+    p.start("/normal", cwd=elsewhere)
+    told = p.robot.box(PRODUCT, IDOK)
+    expect(told == "Error 0 loading bwcc32.dll library.", f"told: {told!r}")
+    p.finished()
 
 
 def options_second_radio_stores_2(p):
@@ -127,8 +152,9 @@ def options_hand_edited_5_checks_none(p):
 
 
 def commas_in_the_download_name(p):
-    """A name with a comma is one name: never cut short, never read as a switch; and a kept
-    tool,v2.zip is installed by the Explorer verb."""
+    """A name with a comma is one name: never cut short, never read as a switch; a kept
+    tool,v2.zip is installed by the Explorer verb; and a switch stays a switch beside a file of
+    its name."""
     prepared(p, 2)  # kept without a word
     for name in ("tool,v2.zip", "x,-uninstall.zip", "x,-normal.zip"):
         file = p.download(name, {"setup.exe": "recorder"})
@@ -138,6 +164,14 @@ def commas_in_the_download_name(p):
     p.start("/run," + windows_path(p.path("dl", "tool,v2.zip")))
     expect(wait_for_log(p.path("dl", TEMP, "setup.exe")) is not None, "tool,v2.zip was not installed")
     p.finished()
+    # What follows the leading switch's comma is never a file when it is itself a switch.
+    for name in ("-uninstall", "-normal"):
+        open(p.path(name), "w").close()
+    p.start("/run,-uninstall", cwd=p.folder)
+    expect(p.robot.box(PRODUCT, IDNO) == "Uninstall Brisk Download?", "no uninstall question")
+    p.finished()
+    p.start("-run,-normal", cwd=p.folder)
+    options_dialog_then(p)
 
 
 PROGRAM_NAMES = {

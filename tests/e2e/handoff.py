@@ -55,7 +55,8 @@ def kept_file_is_never_replaced(p):
 
 
 def run_unpacks_and_starts_setup(p):
-    """Named relative to the current folder: the scanner is given the full path, in its folder."""
+    """Named relative to the current folder, or by a short form: the scanner is given the full
+    path, in its folder."""
     scanner = prepared(p, 1)  # "Ask what to do", overridden by the run switch
     file = p.download("TOOL.ZIP", {"setup.exe": "recorder", "install.exe": "recorder", "readme.txt": "r"})
     p.start("-run,incoming\\TOOL.ZIP", env={"RECORDER_EXIT_CODE": "2"}, cwd=p.folder)  # its own code is not read
@@ -72,6 +73,22 @@ def run_unpacks_and_starts_setup(p):
     util = windows_path(p.path("util")).lower()  # the location is taken in lower case
     expect(unzip.startswith(f"cmdline={util}\\pkunzip.exe -d -o ") and unzip.endswith(
         f"\ncwd={windows_path(temp)}\nflags=0x0\n"), f"pkunzip: {unzip!r}")
+
+    # A folder and a name that the ANSI code page cannot spell, handed over by their short forms,
+    # which are all an ANSI program has of them: scanned, unpacked and installed under them.
+    unicode = p.path("profile", "\u0437\u0430\u0433\u0440\u0443\u0437\u043a\u0438", "\u0438\u043d\u0441\u0442\u0440\u0443\u043c\u0435\u043d\u0442.zip")
+    os.makedirs(os.path.dirname(unicode))
+    shutil.move(p.download("tool2.zip", {"setup.exe": "recorder"}), unicode)
+    folder = windows_path(p.path("profile")) + "\\" + p.robot("short", windows_path(p.path("profile"))).strip()
+    file = folder + "\\" + p.robot("short", folder).strip()
+    for log in (scanner + ".log", os.path.join(temp, "setup.exe.log")):
+        os.remove(log)
+    p.start("-run," + file)
+    setup = wait_for_log(os.path.join(temp, "setup.exe"))
+    p.finished()
+    scan = log_of(scanner)
+    expect(scan == f"cmdline={windows_path(scanner)} {file}\ncwd={folder}\nflags=0x40\n", f"scan: {scan!r}")
+    expect(setup is not None, "the archive's setup.exe did not run")
 
 
 
@@ -155,20 +172,26 @@ def old_files_of_the_temporary_folder_go(p):
 
 def pkunzip_missing(p):
     """Message 3, then the archive, which is kept. pkunzip.exe is never taken from the temporary
-    folder, where an earlier archive may have left one in a sub-folder."""
+    folder, where an earlier archive may have left one in a sub-folder: a location that is not a
+    full path is refused, and said to be. Brisk Install on a kept archive leaves it where it was."""
     prepared(p, 0)
     dl = windows_path(p.path("dl"))
     planted = p.fixture("recorder", "dl", TEMP, "util", "pkunzip.exe")
-    for location, error, kept in [(windows_path(p.path("nowhere")), 3, "tool.zip"), ("util", 2, "tool (2).zip")]:
+    message3 = ("Brisk Download requires pkunzip.exe to decompress zip files. \nPlease download pkunzip.exe and specify "
+                "its location under Options.\n\n")
+    not_started = "pkunzip.exe could not be started (error 3)"
+    for location, handed_over, why, where, kept in [
+            (windows_path(p.path("nowhere")), None, message3 + not_started, f"was moved to {dl}.", "tool.zip"),
+            ("util", None, 'The Location of pkunzip.exe under Options ("util") is not a full path',
+             f"was moved to {dl} as tool (2).zip.", "tool (2).zip"),
+            (windows_path(p.path("nowhere")), p.path("dl", "tool.zip"), message3 + not_started, f"is in {dl}.",
+             "tool.zip")]:
         p.options({DOWNLOAD_FOLDER: dl, PKUNZIP: location, AFTER: 0})
-        file = p.download("tool.zip", {"setup.exe": "recorder"})
-        p.start(windows_path(file))
+        file = handed_over or p.download("tool.zip", {"setup.exe": "recorder"})
+        p.start(windows_path(file) if handed_over is None else "-run," + windows_path(file))
         told = p.robot.box(PRODUCT, IDOK)
-        moved = f"tool.zip was moved to {dl}" + ("." if kept == "tool.zip" else f" as {kept}.")
-        expect(told == "Brisk Download requires pkunzip.exe to decompress zip files. \nPlease download pkunzip.exe "
-               f"and specify its location under Options.\n\npkunzip.exe could not be started (error {error}), so tool.zip "
-               f"was not installed.\n\n{moved}\n\n" + later("Set the Location of pkunzip.exe under Options, then", kept),
-               f"{location}: {told!r}")
+        expect(told == f"{why}, so tool.zip was not installed.\n\ntool.zip {where}\n\n" +
+               later("Set the Location of pkunzip.exe under Options, then", kept), f"{location}: {told!r}")
         p.finished()
     expect(log_of(planted) is None, "the pkunzip.exe in the temporary folder was started")
     expect(sorted(os.listdir(p.path("dl"))) == sorted([TEMP, "tool (2).zip", "tool.zip"]), "the archives were not kept")
@@ -183,20 +206,32 @@ def pkunzip_missing(p):
 
 
 def not_a_program_is_kept(p):
-    """Kept, and never offered for installing: "Ask what to do" asks nothing."""
-    for after, name in [(0, "notes.txt"), (1, "manual.pdf")]:
+    """Kept, and never offered for installing: "Ask what to do" asks nothing. A program that cannot
+    be started, downloaded or out of an archive, is kept too, and not offered for installing by
+    hand."""
+    other = "(Brisk Download installs .zip and .exe files)"
+    windows = "It may be made for another version of Windows: ask the place you downloaded it from for one that runs here."
+    for after, name, archived, why, next_step in [
+            (0, "notes.txt", None, f"notes.txt is not a zip archive or a program {other}",
+             "Open it from there with the program it belongs to."),
+            (1, "manual.pdf", None, f"manual.pdf is not a zip archive or a program {other}",
+             "Open it from there with the program it belongs to."),
+            (0, "tool.exe", None, "tool.exe could not be started (error 193)", windows),
+            (0, "tool.zip", {"setup.exe": "n", "data1.cab": "d"}, "setup.exe could not be started (error 193)", windows)]:
         prepared(p, after)
         file = p.path("incoming", name)
-        os.makedirs(os.path.dirname(file), exist_ok=True)
-        with open(file, "w") as f:
-            f.write("n")
+        if archived:
+            p.download(name, archived)
+        else:
+            os.makedirs(os.path.dirname(file), exist_ok=True)
+            with open(file, "w") as f:
+                f.write("n")
         p.start(windows_path(file))
         told = p.robot.box(PRODUCT, IDOK)
-        expect(told == f"{name} is not a zip archive or a program (Brisk Download installs .zip and .exe files), so "
-               f"{name} was not installed.\n\n{name} was moved to {windows_path(p.path('dl'))}.\n\nOpen it from there "
-               "with the program it belongs to.", f"message: {told!r}")
+        expect(told == f"{why}, so {name} was not installed.\n\n{name} was moved to {windows_path(p.path('dl'))}.\n\n"
+               f"{next_step}", f"message: {told!r}")
         p.finished()
-        expect(os.path.exists(p.path("dl", name)), "kept in the download folder")
+        expect(where_is(p, name) == [p.path("dl", name)], f"{name} was not kept in the download folder")
 
 
 def dotted_folder_still_a_zip(p):
@@ -220,11 +255,13 @@ def quoted_scanner_and_blanks(p):
     shutil.copy(os.path.join(p.bin_dir, "recorder.exe"), scanner)
     p.fixture("pkunzip", "un zip", "pkunzip.exe")
     dl = p.path("down loads")
-    for stored in ['"C:\\anti virus\\scan.exe"', '""C:\\anti virus\\scan.exe""']:
+    # The folders too, typed in quotes in the Options dialog, as the second pair gives them back.
+    for stored, folder, location in [
+            ('"C:\\anti virus\\scan.exe"', windows_path(dl), windows_path(p.path("un zip"))),
+            ('""C:\\anti virus\\scan.exe""', f'""{windows_path(dl)}""', f'""{windows_path(p.path("un zip"))}""')]:
         if os.path.exists(scanner + ".log"):
             os.remove(scanner + ".log")
-        p.options({DOWNLOAD_FOLDER: windows_path(dl), SCANNER: stored, PKUNZIP: windows_path(p.path("un zip")),
-                   AFTER: 0})
+        p.options({DOWNLOAD_FOLDER: folder, SCANNER: stored, PKUNZIP: location, AFTER: 0})
         file = p.download("my tool.zip", {"setup.exe": "recorder"})
         p.start(windows_path(file))
         setup = wait_for_log(os.path.join(dl, TEMP, "setup.exe"))
@@ -241,29 +278,36 @@ def quoted_scanner_and_blanks(p):
 
 
 def scanner_that_cannot_start(p):
-    """Nothing unscanned is installed: the file is kept as "Never install" keeps it."""
-    p.options({DOWNLOAD_FOLDER: windows_path(p.path("dl")), SCANNER: "C:\\AV\\missing.exe", AFTER: 0})
-    file = p.download("tool.exe")
-    p.start(windows_path(file))
-    told = p.robot.box(PRODUCT, IDOK)
-    expect(told == "C:\\AV\\missing.exe could not be started (error 3), so tool.exe was not installed.\n\n"
-           f"tool.exe was moved to {windows_path(p.path('dl'))}.\n\n" + later(CHECK_SCANNER, "tool.exe"),
-           f"message: {told!r}")
-    p.finished()
-    expect(os.path.exists(p.path("dl", "tool.exe")), "the file was not kept")
+    """Nothing unscanned is installed: the file is kept as "Never install" keeps it. A missing batch
+    file is missed before cmd.exe, which would run nothing and end as if it had, is started."""
+    for scanner, kept in [("C:\\AV\\missing.exe", "tool.exe"), ("C:\\AV\\missing.bat", "tool (2).exe")]:
+        p.options({DOWNLOAD_FOLDER: windows_path(p.path("dl")), SCANNER: scanner, AFTER: 0})
+        file = p.download("tool.exe")
+        p.start(windows_path(file))
+        told = p.robot.box(PRODUCT, IDOK)
+        moved = f"tool.exe was moved to {windows_path(p.path('dl'))}" + ("." if kept == "tool.exe" else f" as {kept}.")
+        expect(told == f"{scanner} could not be started (error 3), so tool.exe was not installed.\n\n{moved}\n\n" +
+               later(CHECK_SCANNER, kept), f"message: {told!r}")
+        p.finished()
+        expect(os.path.exists(p.path("dl", kept)), "the file was not kept")
     expect(where_is(p, "tool.exe.log") == [], "the unscanned program was started")
 
     # A scanner named without its folder would be whatever program of that name the current
-    # folder holds: the current folder is where the download lies.
-    p.options({DOWNLOAD_FOLDER: windows_path(p.path("dl")), SCANNER: "scan.exe", AFTER: 0})
-    file = p.download("tool.exe")
+    # folder holds: the current folder is where the download lies. The option is the program's
+    # path alone, quoted or not: with anything after it, or a quote missing, it names no program.
     planted = p.fixture("recorder", "incoming", "scan.exe")
-    p.start(windows_path(file), cwd=p.path("incoming"))
-    told = p.robot.box(PRODUCT, IDOK)
-    expect(told == "scan.exe could not be started, so tool.exe was not installed.\n\n"
-           f"tool.exe was moved to {windows_path(p.path('dl'))} as tool (2).exe.\n\n" +
-           later(CHECK_SCANNER, "tool (2).exe"), f"message: {told!r}")
-    p.finished()
+    full = "Set the Anti-virus scanner under Options to the full path of the scanner program alone, then"
+    for n, (stored, shown) in enumerate([("scan.exe", "scan.exe"),
+                                         ('"C:\\anti virus\\scan.exe" /scan', '"C:\\anti virus\\scan.exe" /scan'),
+                                         ('""C:\\anti virus\\scan.exe"', '"C:\\anti virus\\scan.exe')], 3):
+        p.options({DOWNLOAD_FOLDER: windows_path(p.path("dl")), SCANNER: stored, AFTER: 0})
+        file = p.download("tool.exe")
+        p.start(windows_path(file), cwd=p.path("incoming"))
+        told = p.robot.box(PRODUCT, IDOK)
+        expect(told == f'The Anti-virus scanner under Options ("{shown}") is not a full path, so tool.exe was not '
+               f"installed.\n\ntool.exe was moved to {windows_path(p.path('dl'))} as tool ({n}).exe.\n\n" +
+               later(full, f"tool ({n}).exe"), f"{stored}: {told!r}")
+        p.finished()
     expect(log_of(planted) is None, "a scanner was taken from the current folder")
 
 
@@ -295,8 +339,9 @@ def failed_move_into_the_temporary_folder_stops(p):
     file = p.download("tool.zip", {"setup.exe": "recorder"})
     p.start("-run," + windows_path(file))
     told = p.robot.box(PRODUCT, IDOK)
-    expect(told == f"tool.zip could not be moved to {dl}\\{TEMP}, so tool.zip was not installed.\n\ntool.zip was "
-           f"moved to {dl}.\n\n" + later("Check the Download folder under Options, then", "tool.zip"), f"message: {told!r}")
+    expect(told == f"tool.zip could not be moved to {dl}\\{TEMP}, where a folder of that name is in the way, so tool.zip "
+           f"was not installed.\n\ntool.zip was moved to {dl}.\n\n" +
+           later(f"Delete or rename the folder {dl}\\{TEMP}\\tool.zip, then", "tool.zip"), f"message: {told!r}")
     p.finished()
 
     shutil.rmtree(p.path("dl", TEMP))
@@ -353,6 +398,16 @@ def brisk_install_in_the_temporary_folder(p):
         expect(ran == f"cmdline={windows_path(setup)}\ncwd={windows_path(folder)}\nflags=0x40\n", f"setup: {ran!r}")
         expect(sorted(where_is(p, "data1.cab") + where_is(p, "tool.zip") + where_is(p, "setup.exe")) == before,
                f"files beside {setup} were deleted or moved")
+
+    # A scan that stops leaves it there too, and says so.
+    p.options({DOWNLOAD_FOLDER: windows_path(p.path("dl")), SCANNER: "C:\\AV\\missing.exe", AFTER: 0})
+    p.start("-run," + windows_path(setup))
+    told = p.robot.box(PRODUCT, IDOK)
+    expect(told == "C:\\AV\\missing.exe could not be started (error 3), so setup.exe was not installed.\n\nsetup.exe is "
+           f"in {windows_path(folder)}.\n\n" + later(CHECK_SCANNER, "setup.exe"), f"message: {told!r}")
+    p.finished()
+    expect(sorted(where_is(p, "data1.cab") + where_is(p, "tool.zip") + where_is(p, "setup.exe")) == before,
+           f"files beside {setup} were moved")
 
 
 def brisk_install_through_another_drive_letter(p):

@@ -176,6 +176,9 @@ def nearly_full_drive(p):
                          "Check the Download folder under Options, then, in Explorer, right click on tool.zip and "
                          "select Brisk Install."], f"told: {boxes}")
         expect(os.path.exists(file) and os.path.getsize(file) == size, "the downloaded file is lost or cut")
+        # Neither the move into the temporary folder nor the one to the download folder left a part behind.
+        left = {name: os.listdir(os.path.join(mount, name)) if name == TEMP else None for name in os.listdir(mount)}
+        expect(left == {"filler": None, TEMP: []}, f"left on the small drive: {left}")
     finally:
         subprocess.run(["umount", mount], capture_output=True)
 
@@ -278,29 +281,47 @@ def relative_download_folder(p):
             p.finished()
             expect(not os.path.exists(file) and os.path.exists(os.path.join(default, kept)), f"{folder}: not kept")
         expect(where_is(p, "tool.exe") == [] and where_is(p, "tool.exe.log") == [], "a copy went elsewhere or ran")
+
+        # Brisk Install on an installer unpacked in its temporary folder: it stays beside its data.
+        disk1 = os.path.join(default, TEMP, "disk1")
+        os.makedirs(disk1)
+        setup = os.path.join(disk1, "setup.exe")
+        shutil.copy(os.path.join(p.bin_dir, "recorder.exe"), setup)
+        p.options({DOWNLOAD_FOLDER: "downloads", AFTER: 0})
+        p.start("-run,C:\\downloaded files\\" + TEMP + "\\disk1\\setup.exe")
+        told = p.robot.box(PRODUCT, IDOK)
+        expect(told == 'The Download folder under Options ("downloads") is not a full path, so setup.exe was not '
+               f"installed.\n\nsetup.exe is in C:\\downloaded files\\{TEMP}\\disk1.\n\n" +
+               later(mend + ", then", "setup.exe"), f"setup.exe: {told!r}")
+        p.finished()
+        expect(os.listdir(disk1) == ["setup.exe"] and log_of(setup) is None, "the installer was moved or started")
     finally:
         shutil.rmtree(default, ignore_errors=True)
 
 
 def a_folder_or_nothing_handed_over(p):
-    """A folder named like an archive, then a path that names nothing: each is refused by its
-    full path, before any scan, and nothing is moved."""
+    """A folder named like an archive, then a path that names nothing, each also with a final
+    backslash: each is refused by its full path and its last part, before any scan, and nothing
+    is moved."""
     scanner = prepared(p, 0)
     folder = p.path("incoming", "tool.zip")
     os.makedirs(folder)
-    for path, wanted in [(folder, " is a folder, not a downloaded file, so tool.zip was not installed. Nothing was moved."),
-                         (p.path("incoming", "gone.zip"), " could not be found, so gone.zip was not installed.")]:
-        p.start("-run," + windows_path(path))
+    is_folder = " is a folder, not a downloaded file, so tool.zip was not installed. Nothing was moved."
+    for path, wanted in [(windows_path(folder), is_folder), (windows_path(folder) + "\\", is_folder),
+                         (windows_path(p.path("incoming", "gone.zip")), " could not be found, so gone.zip was not installed."),
+                         (windows_path(p.path("nowhere")) + "\\", " could not be found, so nowhere was not installed.")]:
+        p.start("-run," + path)
         told = p.robot.box(PRODUCT, IDOK)
-        expect(told == windows_path(path) + wanted, f"message: {told!r}")
+        expect(told == path + wanted, f"message: {told!r}")
         p.finished()
     expect(os.path.isdir(folder) and not os.path.exists(p.path("dl")), "something was moved")
     expect(log_of(scanner) is None, "the scanner was started")
 
 
 def archives_that_are_refused(p):
-    """pkunzip would write what these archives name, or cannot read them: each is refused by name
-    and reason before anything is unpacked, and kept in the download folder."""
+    """pkunzip would write what these archives name, over the archive itself too, or cannot read
+    them: each is refused by name and reason before anything is unpacked, and kept in the
+    download folder."""
     import zipfile
 
     def corpus(name):  # the fuzz target's starting archives, made by make_zip_corpus.py
@@ -312,6 +333,9 @@ def archives_that_are_refused(p):
     whole = open(sound, "rb").read()
     truncated = whole[:whole.rfind(b"PK\x01\x02") + 10] + whole[-22:]  # the last entry cut short
     outside = "which would be written outside the folder it is unpacked into"
+
+    def over(name, entry):
+        return f'{name} names "{entry}", which would be written over {name} itself'
     for name, content, reason in [
             ("dotdot.zip", ["readme.txt", "../evil.txt"], f'dotdot.zip names "../evil.txt", {outside}'),
             ("absolute.zip", ["/evil.txt"], f'absolute.zip names "/evil.txt", {outside}'),
@@ -320,8 +344,16 @@ def archives_that_are_refused(p):
             # What Info-ZIP's unzip or Python's zipfile would write, not what the archive seems to hold.
             ("hidden.zip", corpus("python-hidden-directory.zip"), "The directory of hidden.zip is damaged or incomplete"),
             ("unicode.zip", corpus("python-unicode-path.zip"), f'unicode.zip names "../evil.bat", {outside}'),
+            ("overlong.zip", corpus("python-overlong-path.zip"), f'overlong.zip names "\xc0\xae\xc0\xae/evil.bat", {outside}'),
             ("devices.zip", corpus("python-devices.zip"), f'devices.zip names "sub/NUL.txt", {outside}'),
-            ("notes.zip", b"These are notes, not an archive.\r\n", "notes.zip is not a zip archive")]:
+            ("notes.zip", b"These are notes, not an archive.\r\n", "notes.zip is not a zip archive"),
+            # Each form opens the archive in the temporary folder: Wine's short name of my tool.zip too.
+            ("itself.zip", ["readme.txt", "itself.zip"], over("itself.zip", "itself.zip")),
+            ("case.zip", ["CASE.ZIP"], over("case.zip", "CASE.ZIP")),
+            ("dot.zip", ["dot.zip."], over("dot.zip", "dot.zip.")),
+            ("blank.zip", ["blank.zip "], over("blank.zip", "blank.zip ")),
+            ("here.zip", ["./here.zip"], over("here.zip", "./here.zip")),
+            ("my tool.zip", ["MY_T~5WC.ZIP"], over("my tool.zip", "MY_T~5WC.ZIP"))]:
         file = p.path("incoming", name)
         if isinstance(content, list):
             with zipfile.ZipFile(file, "w") as z:
@@ -365,18 +397,36 @@ def batch_scanner_and_hostile_names(p):
     expect(log_of(evil) is None and not os.path.exists(os.path.join(av, "scan.log")), "cmd.exe ran a name's commands")
 
     # cmd.exe splits a batch file's arguments at ; and = too: its first argument is the whole path.
-    file = p.download("tool;v2=1.exe")
-    p.start(windows_path(file))
-    p.finished()
-    scanned = open(os.path.join(av, "scan.log"), encoding="latin-1").read()
-    expect(scanned == f'["{windows_path(file)}"]\n', f"scan: {scanned!r}")
-    expect(os.path.exists(p.path("dl", "tool;v2=1.exe")), "the scanned file was not kept")
+    # cmd.exe is started itself, from the system folder: Windows' own start of a batch file would
+    # cut the quoted path of a scanner in a folder with a blank at that blank.
+    for folder, kept in [("av", "tool;v2=1.exe"), ("anti virus", "tool;v2=1 (2).exe")]:
+        scanner = os.path.join(p.path(folder), "scan.bat")
+        if folder != "av":
+            os.makedirs(p.path(folder))
+            shutil.copy(os.path.join(av, "scan.bat"), scanner)
+        p.options({DOWNLOAD_FOLDER: dl, SCANNER: windows_path(scanner), AFTER: 2})
+        file = p.download("tool;v2=1.exe")
+        trace = p.path("processes.log")
+        with open(trace, "w") as log:
+            p.start(windows_path(file), env=PROCESS_TRACE, stderr=log)
+            p.finished()
+        scanned = open(os.path.join(p.path(folder), "scan.log"), encoding="latin-1").read()
+        expect(scanned == f'["{windows_path(file)}"]\n', f"{folder}: scan: {scanned!r}")
+        shells = [(image.lower(), line) for image, line in created_processes(trace) if image.lower().endswith("cmd.exe")]
+        expect(shells == [("c:\\windows\\system32\\cmd.exe",
+                           f'cmd.exe /d /s /c ""{windows_path(scanner)}" "{windows_path(file)}""')],
+               f"{folder}: started {shells}")
+        expect(os.path.exists(p.path("dl", kept)), f"{folder}: the scanned file was not kept")
 
 
 def uninstall_with_registrations_partly_present(p):
     """Without an installation, with a stale verb of the program under a class that .zip no longer
-    names, and then with an uninstall entry that cannot be deleted, which is said."""
+    names and a helper that an older installation kept machine-wide for a type this user's browser
+    never handed to the program, which stays with the entry; then with an uninstall entry that
+    cannot be deleted, which is said."""
     forget_uninstall_entry()
+    others = {"Previous helper multipart/x-zip": "C:\\A\\a.exe"}
+    reg_add(UNINSTALL_KEY, others)
     viewers = VIEWERS
     subprocess.run(["wine", "reg", "add", viewers, "/v", "application/x-zip-compressed", "/d", "x", "/f"],
                    stdin=subprocess.DEVNULL, capture_output=True)
@@ -389,8 +439,13 @@ def uninstall_with_registrations_partly_present(p):
         reg_add(key, {"": command})
     p.start("/uninstall")
     expect(p.robot.box(PRODUCT, IDYES) == "Uninstall Brisk Download?", "uninstall question")
-    expect(p.robot.box(PRODUCT, IDOK) == "Brisk Download has been uninstalled.", "uninstalled message")
+    told = p.robot.box(PRODUCT, IDOK)
+    expect(told == "Brisk Download has been uninstalled.\n\nIt stays listed in Add/Remove Programs, where an older "
+           "installation kept the earlier helpers of the types multipart/x-zip for Netscape Navigator: the "
+           "uninstallation by the user whose browser hands those types to Brisk Download gives them back.",
+           f"uninstalled message: {told!r}")
     p.finished()
+    expect(reg_values(UNINSTALL_KEY) == others, f"the entry: {reg_values(UNINSTALL_KEY)}")
     expect(reg_query(viewers, "TYPE9") == "other/type", "another program's entry was removed")
     # Without an installation only the running copy is this program: another program's helper stays.
     expect(reg_query(viewers, "application/x-zip-compressed") == "x", "another program's helper was cleared")
@@ -399,6 +454,8 @@ def uninstall_with_registrations_partly_present(p):
     subprocess.run(["wine", "reg", "delete", viewers, "/v", "TYPE9", "/f"], stdin=subprocess.DEVNULL,
                    capture_output=True)
 
+    subprocess.run(["wine", "reg", "delete", UNINSTALL_KEY, "/v", "Previous helper multipart/x-zip", "/f"],
+                   stdin=subprocess.DEVNULL, capture_output=True)
     reg_add(UNINSTALL_KEY + "\\kept by another tool", {"x": "y"})
     p.start("/uninstall")
     p.robot.box(PRODUCT, IDYES)

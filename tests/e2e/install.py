@@ -96,18 +96,25 @@ def install_with_defaults_then_uninstall(p):
 
 
 def install_folder_as_typed(p):
+    """A final backslash is kept as typed; slashes are separators and ".." is resolved before any
+    folder is made. Without readme.txt beside setup.exe the user is told where to get it."""
     folder = drive_c("bd2")
     shutil.rmtree(folder, ignore_errors=True)
     r = p.robot
-    install_into(p, "C:\\bd2\\")  # a final backslash is kept as typed
-    expect(r.shown(OPTIONS), "the Options dialog did not appear")
-    r("click", OPTIONS, IDCANCEL)
-    r.box(ASK, IDOK)
-    p.finished()
-    expect(os.path.exists(os.path.join(folder, "Brisk Download.exe")), "not installed")
-    # Two backslashes before the file name; quoted, since the product name holds a blank.
-    expect(reg_query(UNINSTALL_KEY, "UninstallString") == '"C:\\bd2\\\\Brisk Download.exe" /uninstall',
-           f"UninstallString: {reg_query(UNINSTALL_KEY, 'UninstallString')!r}")
+    for typed in ("C:\\bd2\\", "C:/kvdots/../bd2/"):
+        install_into(p, typed)
+        expect(r.shown(OPTIONS), f"{typed}: the Options dialog did not appear")
+        r("click", OPTIONS, IDCANCEL)
+        told = r.box(ASK, IDOK)
+        expect(told == "Brisk Download was copied to C:\\bd2\\, but the installation is not complete:\n\nreadme.txt was "
+               "not beside setup.exe, so it was not installed. To have it, get the full distribution of Brisk Download, "
+               "unpack all its files into one folder and start setup.exe there.", f"{typed}: {told!r}")
+        p.finished()
+        expect(os.path.exists(os.path.join(folder, "Brisk Download.exe")), "not installed")
+        expect(not os.path.exists(drive_c("kvdots")), "a folder was made for a level that .. leaves")
+        # Two backslashes before the file name; quoted, since the product name holds a blank.
+        expect(reg_query(UNINSTALL_KEY, "UninstallString") == '"C:\\bd2\\\\Brisk Download.exe" /uninstall',
+               f"UninstallString: {reg_query(UNINSTALL_KEY, 'UninstallString')!r}")
     forget_uninstall_entry()
     shutil.rmtree(folder, ignore_errors=True)
 
@@ -118,7 +125,8 @@ BELOW_ROOT = "Please enter a folder below the root of the drive, such as C:\\Pro
 
 def short_folder_is_asked_again_then_cancel(p):
     """A folder too short, one that would be made in whatever folder is current, the root of a
-    drive or share, and a folder with someone's readme.txt, which stays theirs."""
+    drive or share, a folder with someone's readme.txt, which stays theirs, a file on the way, and
+    a folder where the program's file should go, which is not taken for the program."""
     tools = drive_c("Tools2")
     os.makedirs(tools, exist_ok=True)
     for readme in (os.path.join(tools, "readme.txt"), p.path("readme.txt")):
@@ -126,10 +134,21 @@ def short_folder_is_asked_again_then_cancel(p):
             f.write("my notes")
     theirs = ("C:\\Tools2 already holds readme.txt, which Brisk Download would replace.\n\nPlease choose a new "
               "folder, or the folder of an earlier installation of Brisk Download.")
+    a_file = ("C:\\Tools2\\readme.txt is a file, not a folder, so Brisk Download cannot be installed there.\n\n"
+              "Please choose a folder, such as C:\\Program Files\\Brisk Download.")
+    tools3 = drive_c("Tools3")
+    os.makedirs(os.path.join(tools3, "Brisk Download.exe"), exist_ok=True)
+    for name in ("Brisk Download.exe\\mine.txt", "bwcc32.dll"):
+        with open(os.path.join(tools3, *name.split("\\")), "w") as f:
+            f.write("theirs")
+    in_the_way = ("C:\\Tools3\\Brisk Download.exe is a folder, so Brisk Download cannot put its file Brisk "
+                  "Download.exe there.\n\nPlease choose a new folder, or the folder of an earlier installation of "
+                  "Brisk Download.")
     r = p.robot
     forms = [("C:", FULL_PATH), ("Brisk", FULL_PATH), ("C:Brisk", FULL_PATH), ("\\Apps\\Brisk", FULL_PATH),
-             ("Apps\\Brisk", FULL_PATH), ("C:\\", BELOW_ROOT), ("\\\\server\\share\\", BELOW_ROOT),
-             ("C:\\windows\\..", BELOW_ROOT), ("C:\\Tools2", theirs)]
+             ("Apps\\Brisk", FULL_PATH), ("C:\\", BELOW_ROOT), ("C:/", BELOW_ROOT), ("\\\\server\\share\\", BELOW_ROOT),
+             ("C:\\windows\\..", BELOW_ROOT), ("C:\\Tools2", theirs), ("C:/Tools2", theirs),
+             ("C:\\Tools2\\readme.txt", a_file), ("C:\\Tools2\\readme.txt\\Brisk", a_file), ("C:\\Tools3", in_the_way)]
     install_into(p, forms[0][0])
     for (typed, message), following in zip(forms, forms[1:] + [None]):
         told = r.box(ASK, IDOK)
@@ -145,19 +164,17 @@ def short_folder_is_asked_again_then_cancel(p):
     expect(p.ini() is None, "options were written")
     expect(os.listdir(tools) == ["readme.txt"] and open(os.path.join(tools, "readme.txt")).read() == "my notes",
            f"C:\\Tools2 changed: {os.listdir(tools)}")
+    expect(sorted(os.listdir(tools3)) == ["Brisk Download.exe", "bwcc32.dll"]
+           and os.listdir(os.path.join(tools3, "Brisk Download.exe")) == ["mine.txt"], f"C:\\Tools3 changed")
     shutil.rmtree(tools)
+    shutil.rmtree(tools3)
 
 
 def copy_failure_stops(p):
-    """A file where the folder should be, a share that is not there (a full path all the same),
-    then drive T: with room for two folders but not for the program, with room for the program
-    but not for bwcc32.dll, and with room for one installation but not for a second copy over it:
-    nothing is registered, nothing this attempt wrote stays, and an older installation still
-    starts."""
-    blocker = drive_c("blocked")
-    shutil.rmtree(blocker, ignore_errors=True)
-    with open(blocker, "w") as f:  # a file where the folder should be: nothing can go in it
-        f.write("x")
+    """A share that is not there (a full path all the same), then drive T: with room for two
+    folders but not for the program, with room for the program but not for bwcc32.dll, and with
+    room for one installation but not for a second copy over it: nothing is registered, nothing
+    this attempt wrote stays, and an older installation still starts."""
     small = p.path("small drive")
     os.makedirs(small)
     drive = os.path.join(os.environ["WINEPREFIX"], "dosdevices", "t:")
@@ -192,8 +209,7 @@ def copy_failure_stops(p):
                "setup.exe there.", f"message: {told!r}")
         p.finished()
         os.rename(p.path("controls", "bwcc32.dll"), p.path("bwcc32.dll"))
-        for folder in ["C:\\blocked\\Brisk", "\\\\server\\share\\Brisk"]:
-            refused(folder, "Brisk Download")
+        refused("\\\\server\\share\\Brisk", "Brisk Download")
         if mount.returncode != 0:
             raise Skip("cannot mount a small tmpfs here: " + mount.stderr.decode().strip())
         refused("T:\\new\\Brisk", "Brisk Download")  # three files in all: the root and two folders
@@ -218,7 +234,6 @@ def copy_failure_stops(p):
         p.robot.box(PRODUCT, IDOK)
         p.finished()
     finally:
-        os.remove(blocker)
         os.remove(drive)
         if mount.returncode == 0:
             subprocess.run(["umount", small], capture_output=True)

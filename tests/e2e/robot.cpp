@@ -28,6 +28,9 @@
 //   robot list                   list the shown top-level windows: class and title
 //   robot hold FILE MS           keep FILE open without sharing for MS milliseconds (a file in
 //                                use); print "held" once it is open
+//   robot short FOLDER           print the short name of each entry of FOLDER (its name where it
+//                                has none): all an ANSI program has of a name that the ANSI code
+//                                page cannot spell
 // Exit status 0 on success, 1 when the window or control is not there, 2 for a usage error.
 #include <windows.h>
 
@@ -203,6 +206,17 @@ int main(int argc, char** argv) {
         char cls[100];
         GetClassNameA(w, cls, sizeof cls);
         printf("%s\n", cls);
+        return 0;
+    }
+    if (verb == "short" && argc >= 3) {
+        WIN32_FIND_DATAA found;
+        HANDLE search = FindFirstFileA((std::string(argv[2]) + "\\*").c_str(), &found);
+        if (search == INVALID_HANDLE_VALUE) return 1;
+        do
+            if (strcmp(found.cFileName, ".") && strcmp(found.cFileName, ".."))
+                printf("%s\n", found.cAlternateFileName[0] ? found.cAlternateFileName : found.cFileName);
+        while (FindNextFileA(search, &found));
+        FindClose(search);
         return 0;
     }
     if (verb == "hold" && argc >= 4) { // a file in use: open without sharing for ms milliseconds

@@ -3,7 +3,7 @@
 made by Info-ZIP zip and by Python's zipfile, stored and deflated, with a comment, with folders,
 streamed (sizes after the data), and the hostile ones the reader must refuse: names that climb
 out or name a device, a name that Info-ZIP's unzip replaces by the Unicode path of its extra
-field, and a directory hidden between the one the end record names and the record, which unzip
+field (plainly, or in an overlong UTF-8 form), and a directory hidden between the one the end record names and the record, which unzip
 and zipfile read instead."""
 import io
 import os
@@ -55,8 +55,9 @@ for target, method, comment, names in [
 
 
 def unicode_path(stored, name):
-    """Info-ZIP's Unicode path extra field: version 1, the CRC-32 of the stored name, the name."""
-    utf8 = name.encode()
+    """Info-ZIP's Unicode path extra field: version 1, the CRC-32 of the stored name, the name
+    (as UTF-8, or bytes as they are)."""
+    utf8 = name if isinstance(name, bytes) else name.encode()
     return struct.pack("<HHBI", 0x7075, 5 + len(utf8), 1, zlib.crc32(stored.encode())) + utf8
 
 
@@ -71,6 +72,8 @@ with zipfile.ZipFile(os.path.join(out, "python-devices.zip"), "w") as z:
         z.writestr(entry(name), b"x")
 with zipfile.ZipFile(os.path.join(out, "python-unicode-path.zip"), "w") as z:
     z.writestr(entry("readme.txt", unicode_path("readme.txt", "../evil.bat")), b"x")
+with zipfile.ZipFile(os.path.join(out, "python-overlong-path.zip"), "w") as z:  # unzip reads "../evil.bat"
+    z.writestr(entry("readme.txt", unicode_path("readme.txt", b"\xc0\xae\xc0\xae/evil.bat")), b"x")
 
 # The end record names the directory's first entry alone; the second, which climbs out, lies
 # between that directory and the record.

@@ -4,7 +4,7 @@
 // the folder it is unpacked into and names no device. Of a sound archive, the directory that an
 // extractor reads (the one that ends at the last end record) is the one checked, and every
 // Unicode path of its entries, which Info-ZIP's unzip writes instead of the stored name, passes
-// the same test.
+// the same test and is UTF-8 in its shortest form.
 #include "fuzzInput.h"
 #include "zipDirectory.h"
 
@@ -71,13 +71,35 @@ bool staysInside(const std::string& name) {
     return true;
 }
 
+// Whether the text decodes as UTF-8 into code points that encode back into the same bytes (so no
+// overlong form, which Info-ZIP's unzip decodes all the same: C0 AE is '.'), none of them a
+// surrogate or beyond U+10FFFF.
+bool shortestUtf8(const std::string& text) {
+    for (size_t i = 0; i < text.size();) {
+        unsigned char lead = (unsigned char)text[i];
+        size_t length = lead < 0x80 ? 1 : lead >> 5 == 6 ? 2 : lead >> 4 == 14 ? 3 : lead >> 3 == 30 ? 4 : 0;
+        if (length == 0 || i + length > text.size()) return false;
+        uint32_t point = length == 1 ? lead : lead & (0x7F >> length);
+        for (size_t k = 1; k < length; ++k) {
+            if (((unsigned char)text[i + k] & 0xC0) != 0x80) return false;
+            point = point << 6 | ((unsigned char)text[i + k] & 0x3F);
+        }
+        size_t shortest = point < 0x80 ? 1 : point < 0x800 ? 2 : point < 0x10000 ? 3 : 4;
+        if (shortest != length || point > 0x10FFFF || (point >= 0xD800 && point <= 0xDFFF)) return false;
+        i += length;
+    }
+    return true;
+}
+
 // Every Unicode path field (0x7075) in extra, as much of it as the block holds: its name, past the
-// version and checksum, stays inside.
+// version and checksum, is shortest-form UTF-8 and stays inside.
 void checkUnicodePaths(const uint8_t* extra, size_t n) {
     for (size_t at = 0; at + 4 <= n;) {
         size_t stated = get16(extra + at + 2), left = n - at - 4, length = stated < left ? stated : left;
-        if (get16(extra + at) == 0x7075 && length > 5)
-            check(staysInside(std::string((const char*)extra + at + 9, length - 5)));
+        if (get16(extra + at) == 0x7075 && length > 5) {
+            std::string name((const char*)extra + at + 9, length - 5);
+            check(shortestUtf8(name) && staysInside(name));
+        }
         at += 4 + stated;
     }
 }

@@ -3,6 +3,7 @@
 mirror does in the middle of a sync: the update fails for one index, and the i386 set installs
 only from the release's own suite. No network, nothing really installed."""
 import os
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -72,8 +73,12 @@ def run_bootstrap(state, refuse=(), needs_suite=()):
     return done.returncode, done.stderr.strip().splitlines(), calls, installed
 
 
+states = []
+
+
 def new_state():
     state = tempfile.mkdtemp(prefix="bootstrap-test-")
+    states.append(state)
     os.makedirs(os.path.join(state, "bin"))
     for name, text in STANDINS.items():
         path = os.path.join(state, "bin", name)
@@ -123,6 +128,8 @@ check("g++-mingw-w64-i686-posix" in installed and "ninja-build" in installed,
 check(err[-1].startswith("bootstrap: still missing: wine wine32:i386 fonts-wine;")
       and "tools/bootstrap" in err[-1], f"i386 refused: last line {err[-1]!r}")
 
+for state in states:
+    shutil.rmtree(state)
 for f in failures:
     print("FAIL:", f)
 sys.exit(1 if failures else 0)

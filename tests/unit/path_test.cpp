@@ -65,9 +65,14 @@ TEST(PathSplit, FullPaths) {
     EXPECT_EQ(RootLength("\\\\server\\share"), 14);
     EXPECT_EQ(RootLength("C:Brisk"), 0);
     // A drive or share with no folder: nothing of the program's may go there or be taken there.
-    for (const char* root : {"C:", "c:\\", "C:/", "C:\\\\", "\\\\server\\share", "\\\\server\\share\\", "//server/share/"})
+    for (const char* root :
+         {"C:", "c:\\", "C:/", "C:\\\\", "\\\\server\\share", "\\\\server\\share\\", "//server/share/",
+          "\\\\?\\C:\\", "\\\\.\\C:\\", "\\\\?\\C:", "//?/C:/", "\\\\?\\UNC\\server\\share",
+          "\\\\.\\unc\\server\\share\\", "\\\\?\\Volume{5f3e9a4c-0000-0000-0000-100000000000}\\"})
         EXPECT_TRUE(IsDriveRoot(root)) << root;
-    for (const char* folder : {"", "C:\\dl", "C:dl", "\\\\server\\share\\dl", "\\\\server", "dl", "\\"})
+    for (const char* folder :
+         {"", "C:\\dl", "C:dl", "\\\\server\\share\\dl", "\\\\server", "dl", "\\", "\\\\?\\C:\\dl", "\\\\.\\",
+          "\\\\?\\UNC\\server", "\\\\?\\UNC\\server\\share\\dl", "\\\\?\\Volume{5f3e}\\dl", "Volume{5f3e}"})
         EXPECT_FALSE(IsDriveRoot(folder)) << folder;
     EXPECT_FALSE(IsDriveRoot(nullptr));
 }
@@ -76,12 +81,15 @@ TEST(PathSplit, FileExists) {
     const char* name = "path_test_exists.tmp";
     std::remove(name);
     EXPECT_FALSE(FileExists(name));
+    EXPECT_FALSE(IsFile(name) || IsFolder(name));
     FILE* f = fopen(name, "w");
     ASSERT_NE(f, nullptr);
     fclose(f);
     EXPECT_TRUE(FileExists(name));
+    EXPECT_TRUE(IsFile(name) && !IsFolder(name));
     EXPECT_TRUE(FileExists(".")); // a folder counts too
-    EXPECT_FALSE(FileExists(nullptr));
+    EXPECT_TRUE(IsFolder(".") && IsFolder("./") && !IsFile("."));
+    EXPECT_FALSE(FileExists(nullptr) || IsFile(nullptr) || IsFolder(nullptr));
     std::remove(name);
 }
 

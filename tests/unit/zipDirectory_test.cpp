@@ -61,9 +61,11 @@ std::string with(std::string bytes, size_t at, uint32_t value, int width) {
 TEST(ZipDirectory, SoundArchivesListTheirNames) {
     zipDirectory listing;
     // Names that only look like a device's are files too; so is a sound Unicode path.
-    std::string sound = archive({"setup.exe", "sub/", "sub/readme.txt", "./install.exe", "a..b", "x/..y/.z",
-                                 "com10.txt", "console", "lpt", "nul_x", "auxiliary/", "CON1", ".con"},
-                                "", {"", "", unicodePath("sub/r\xC3\xA9sum\xC3\xA9.txt")});
+    std::string sound = archive(
+        {"setup.exe", "sub/", "sub/readme.txt", "./install.exe", "a..b", "x/..y/.z", "com10.txt", "console",
+         "lpt", "nul_x", "auxiliary/", "CON1", ".con"},
+        "",
+        {"", "", unicodePath("sub/r\xC3\xA9sum\xC3\xA9 \xE2\x82\xAC\xF0\x9F\x93\xA6\xF4\x8F\xBF\xBF.txt")});
     ASSERT_EQ(verdictOf(sound, listing), zipDirectory::sound);
     EXPECT_EQ(listing.names.size(), 13);
     EXPECT_TRUE(listing.holdsTopFile("SETUP.EXE"));
@@ -91,8 +93,16 @@ TEST(ZipDirectory, NamesThatLeaveTheFolderAreRefused) {
         EXPECT_STREQ(listing.offender, name);
         EXPECT_EQ(listing.names.size(), 0) << name; // nothing of a refused archive is listed
     }
-    // Info-ZIP's unzip writes an entry under its Unicode path, in the directory or the local header.
-    for (const char* name : {"../evil.bat", "CON.txt", "/x", "a\\..\\..\\x"}) {
+    // Info-ZIP's unzip writes an entry under its Unicode path, in the directory or the local header,
+    // and reads an overlong form as the character it spells out ("\xC0\xAE" as '.').
+    for (const char* name : {"../evil.bat", "CON.txt", "/x", "a\\..\\..\\x", "\xC0\xAE\xC0\xAE/evil.bat",
+                             "\xE0\x80\xAE\xE0\x80\xAE/evil.bat", "\xF0\x80\x80\xAE\xF0\x80\x80\xAE/x",
+                             "C\xC0\xBA"
+                             "evil.bat",
+                             "..\xC1\x9C"
+                             "evil.bat",
+                             "\xC1\x83ON.txt", "\xED\xA0\x80.txt", "\xF4\x90\x80\x80.txt",
+                             "\xF5\x80\x80\x80.txt", "\x80.txt", "r\xC3", "r\xE2\x82.txt"}) {
         zipDirectory listing;
         std::vector<std::string> fields = {"", unicodePath(name)};
         EXPECT_EQ(verdictOf(archive({"readme.txt", "notes.txt"}, "", fields), listing), zipDirectory::outside)
@@ -175,10 +185,10 @@ TEST(ZipDirectory, ArchivesOfInfoZipAndZipfile) {
         const char* name;
         zipDirectory::verdict verdict;
     } hostile[] = {
-        {"python-dotdot", zipDirectory::outside},          {"python-backslash-dotdot", zipDirectory::outside},
-        {"python-absolute", zipDirectory::outside},        {"python-drive", zipDirectory::outside},
-        {"python-devices", zipDirectory::outside},         {"python-unicode-path", zipDirectory::outside},
-        {"python-hidden-directory", zipDirectory::damaged}};
+        {"python-dotdot", zipDirectory::outside},        {"python-backslash-dotdot", zipDirectory::outside},
+        {"python-absolute", zipDirectory::outside},      {"python-drive", zipDirectory::outside},
+        {"python-devices", zipDirectory::outside},       {"python-unicode-path", zipDirectory::outside},
+        {"python-overlong-path", zipDirectory::outside}, {"python-hidden-directory", zipDirectory::damaged}};
     for (auto& h : hostile) {
         zipDirectory listing;
         EXPECT_EQ(listing.check((corpus + h.name + ".zip").c_str()), h.verdict) << h.name;

@@ -124,7 +124,9 @@ TEST_F(Viewers, BlanksAreQuotedAndRemovalEmpties) {
 }
 
 // The helpers of other programs are kept for this user and come back, whatever form the
-// program's own command has taken since; one that an older installation kept machine-wide too.
+// program's own command has taken since. An older installation kept some machine-wide, for a
+// user it cannot name: the installation leaves them, and only a type that still names the
+// program takes one back.
 TEST_F(Viewers, OwnHelperInAnyFormIsGivenBack) {
     std::string folder = casePath("kvviewers_");
     CreateDirectoryA(folder.c_str(), nullptr);
@@ -134,31 +136,39 @@ TEST_F(Viewers, OwnHelperInAnyFormIsGivenBack) {
     GetShortPathNameA(own.c_str(), shortForm, MAX_PATH);
     std::string slashes = own;
     std::replace(slashes.begin(), slashes.end(), '\\', '/');
+    std::string noExtension = folder + "\\Brisk Download %1"; // Windows adds the .exe
     app->installedPath = own.c_str();
-    WriteRegistry(HKEY_LOCAL_MACHINE, UninstallKey(), KeptHelperName("multipart/x-zip"), REG_SZ,
-                  "C:\\Old.exe", 0);
     const struct {
         const char* type;
-        std::string before, since, after; // before the installation, set since, given back
+        std::string before, machine, since, after, machineAfter; // machine: kept machine-wide before
     } rows[] = {
-        {types[0], "C:\\One.exe", "\"" + own + "\" %1", "C:\\One.exe"},
-        {types[1], "\"C:\\Two\\two.exe\" %1", slashes, "\"C:\\Two\\two.exe\" %1"},
-        {types[2], "C:\\Three.exe", shortForm, "C:\\Three.exe"},
-        {types[3], "C:\\Four.exe", "C:\\Later.exe", "C:\\Later.exe"},    // another program's since: it stays
-        {types[4], "\"" + own + "\"", "\"" + own + "\"", "C:\\Old.exe"}, // reinstalled over an older one
+        {types[0], "C:\\One.exe", "C:\\A0.exe", noExtension, "C:\\One.exe", "C:\\A0.exe"},
+        {types[1], "\"C:\\Two\\two.exe\" %1", "", slashes, "\"C:\\Two\\two.exe\" %1", "<missing>"},
+        {types[2], "", "C:\\A2.exe", shortForm, "C:\\A2.exe", "<missing>"},
+        {types[3], "C:\\Four.exe", "C:\\A3.exe", "C:\\Later.exe", "C:\\Later.exe",
+         "C:\\A3.exe"}, // another's since
+        {types[4], "\"" + own + "\"", "C:\\Old.exe", "\"" + own + "\"", "C:\\Old.exe",
+         "<missing>"}, // reinstalled
     };
-    for (const auto& row : rows)
+    for (const auto& row : rows) {
         put(row.type, row.before.c_str());
+        if (row.machine.length())
+            WriteRegistry(HKEY_LOCAL_MACHINE, UninstallKey(), KeptHelperName(row.type), REG_SZ,
+                          row.machine.c_str(), 0);
+    }
     EXPECT_EQ(std::string(app->RegisterViewers(true)), "");
     EXPECT_EQ(kept(HKEY_CURRENT_USER, types[1]), rows[1].before);
     EXPECT_EQ(kept(HKEY_LOCAL_MACHINE, types[1]), "<missing>");
     EXPECT_EQ(kept(HKEY_CURRENT_USER, types[4]), "<missing>");
-    for (const auto& row : rows)
+    for (const auto& row : rows) {
+        EXPECT_EQ(kept(HKEY_LOCAL_MACHINE, row.type), row.machine.length() ? row.machine : "<missing>");
         put(row.type, row.since.c_str());
+    }
     EXPECT_EQ(std::string(app->RegisterViewers(false)), "");
-    for (const auto& row : rows)
+    for (const auto& row : rows) {
         EXPECT_EQ(valueOf(row.type), row.after) << row.since;
-    EXPECT_EQ(kept(HKEY_LOCAL_MACHINE, types[4]), "<missing>");
+        EXPECT_EQ(kept(HKEY_LOCAL_MACHINE, row.type), row.machineAfter) << row.type;
+    }
     HKEY left;
     EXPECT_NE(RegOpenKeyExA(HKEY_CURRENT_USER, KeptHelpersKey(), 0, KEY_READ, &left), ERROR_SUCCESS);
     DeleteFileA(own.c_str());

@@ -3,6 +3,7 @@
 #include "boxWatcher.h"
 #include "casePath.h"
 #include "dirct.h"
+#include "installCopy.h"
 #include "mainApp.h"
 #include "path.h"
 #include "registry.h"
@@ -12,6 +13,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <fstream>
+#include <sstream>
 #include <vector>
 
 namespace {
@@ -43,6 +46,7 @@ TEST(Install, WhatCouldNotBeDoneIsNamed) {
     RegDeleteTreeA(HKEY_LOCAL_MACHINE, UninstallKey());
     RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Netscape");
     WriteRegistry(HKEY_CURRENT_USER, viewers, "application/zip", REG_SZ, "C:\\Other.exe", 0);
+    WriteRegistry(HKEY_CURRENT_USER, viewers, "application/octet-stream", REG_SZ, "C:\\Octet.exe", 0);
     // An older installation of the program kept this helper machine-wide.
     WriteRegistry(HKEY_CURRENT_USER, viewers, "multipart/x-zip", REG_SZ, own.c_str(), 0);
     WriteRegistry(HKEY_LOCAL_MACHINE, UninstallKey(), KeptHelperName("multipart/x-zip"), REG_SZ,
@@ -73,7 +77,9 @@ TEST(Install, WhatCouldNotBeDoneIsNamed) {
     EXPECT_EQ(told,
               "Brisk Download was copied to " + folder +
                   ", but the installation is not complete:\n\n"
-                  "readme.txt was not beside recorder.exe, so it was not installed.\n"
+                  "readme.txt was not beside recorder.exe, so it was not installed. To have it, get the full "
+                  "distribution of Brisk Download, unpack all its files into one folder and start setup.exe "
+                  "there.\n"
                   "No entry for Brisk Download could be made in the Start menu (" +
                   std::string(ProgramsFolder()) + "); start it from " + folder +
                   ".\n"
@@ -86,27 +92,95 @@ TEST(Install, WhatCouldNotBeDoneIsNamed) {
                   "\\Briskdl.ini (check that the folder exists and may be written); start Brisk Download to "
                   "set them again.\n"
                   "Brisk Download could not be listed in Add/Remove Programs; to uninstall it, run " +
-                  own + " /uninstall.\n\nRunning setup.exe again as an administrator may complete it.");
+                  own + " /uninstall.\n\nRunning setup.exe again as an administrator may complete the rest.");
     // What could be registered stays; a helper that could not be kept is not replaced.
     EXPECT_EQ(valueOf(HKEY_CURRENT_USER, viewers, "application/zip"), "C:\\Other.exe");
     EXPECT_EQ(valueOf(HKEY_CURRENT_USER, viewers, "application/x-zip-compressed"), own);
     EXPECT_EQ(valueOf(HKEY_LOCAL_MACHINE, UninstallKey(), "DisplayName"), "Brisk Download 96.6.20");
 
-    // A helper whose give-back fails keeps its kept value, and with it the entry that holds it.
-    app.failing = {"multipart/x-zip"};
+    // A helper whose give-back fails keeps its kept value, and the entry stays for the
+    // uninstallation to be run again; one given back from the entry goes from there.
+    app.failing = {"application/octet-stream", "application/msdos-windows"};
     EXPECT_EQ(
         std::string(app.RemoveRegistration()),
-        "Netscape Navigator may still hand downloaded files of the types multipart/x-zip to Brisk Download: "
-        "their earlier helpers could not be given back.\n"
-        "Brisk Download is still listed in Add/Remove Programs.");
-    EXPECT_EQ(valueOf(HKEY_LOCAL_MACHINE, UninstallKey(), KeptHelperName("multipart/x-zip")), "C:\\Zip.exe");
+        "Netscape Navigator may still hand downloaded files of the types application/octet-stream to Brisk "
+        "Download: their earlier helpers could not be given back.\n"
+        "Netscape Navigator may still hand downloaded files of the types application/msdos-windows to Brisk "
+        "Download: they could not be taken from it.");
+    EXPECT_EQ(valueOf(HKEY_CURRENT_USER, KeptHelpersKey(), KeptHelperName("application/octet-stream")),
+              "C:\\Octet.exe");
+    EXPECT_EQ(valueOf(HKEY_LOCAL_MACHINE, UninstallKey(), "DisplayName"), "Brisk Download 96.6.20");
+    EXPECT_EQ(valueOf(HKEY_CURRENT_USER, viewers, "multipart/x-zip"), "C:\\Zip.exe");
+    EXPECT_EQ(valueOf(HKEY_LOCAL_MACHINE, UninstallKey(), KeptHelperName("multipart/x-zip")), "<missing>");
     EXPECT_EQ(valueOf(HKEY_CURRENT_USER, viewers, "application/x-zip-compressed"), "");
+    app.failing = {};
+    EXPECT_EQ(std::string(app.RemoveRegistration()), "");
+    EXPECT_EQ(valueOf(HKEY_CURRENT_USER, viewers, "application/octet-stream"), "C:\\Octet.exe");
+    EXPECT_EQ(valueOf(HKEY_LOCAL_MACHINE, UninstallKey(), "DisplayName"), "<missing>");
 
     RegDeleteTreeA(HKEY_LOCAL_MACHINE, UninstallKey());
     RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Netscape");
     RemoveDirectoryA(link.c_str());
     RemoveTree(folder.c_str());
     delete app.prefs;
+}
+
+std::string contentOf(const std::string& path) {
+    std::ostringstream text;
+    text << std::ifstream(path).rdbuf();
+    return text.str();
+}
+
+// Every file of the folder, strays too, made writable for RemoveTree.
+void writable(const std::string& folder) {
+    WIN32_FIND_DATAA found;
+    HANDLE each = FindFirstFileA((folder + "\\*").c_str(), &found);
+    for (BOOL more = each != INVALID_HANDLE_VALUE; more; more = FindNextFileA(each, &found))
+        SetFileAttributesA((folder + "\\" + found.cFileName).c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (each != INVALID_HANDLE_VALUE) FindClose(each);
+}
+
+// The copies go into place together or not at all, writable however read-only their sources and
+// the older files are (a CD), and leave no temporary file; a folder in a file's place is never
+// moved, and the older files then stay as they were.
+TEST(Install, CopyIsAllOrNothing) {
+    std::string base = casePath("kvcopy_");
+    for (bool folderInTheWay : {false, true}) {
+        std::string folder = base + (folderInTheWay ? "\\in the way" : "\\read-only"),
+                    source = folder + "\\src";
+        for (const std::string& f : {base, folder, source})
+            CreateDirectoryA(f.c_str(), nullptr);
+        for (const char* name : {"a.exe", "b.dll"}) {
+            std::ofstream(source + "\\" + name) << "new";
+            if (folderInTheWay && name[0] == 'b')
+                CreateDirectoryA((folder + "\\" + name).c_str(), nullptr);
+            else
+                std::ofstream(folder + "\\" + name) << "old";
+        }
+        writable(source); // then read-only, the older files too
+        for (const std::string& f :
+             {source + "\\a.exe", source + "\\b.dll", folder + "\\a.exe", folder + "\\b.dll"})
+            SetFileAttributesA(f.c_str(), GetFileAttributesA(f.c_str()) | FILE_ATTRIBUTE_READONLY);
+        str failed;
+        {
+            installCopy copy(folder.c_str());
+            EXPECT_TRUE(copy.add((source + "\\a.exe").c_str(), "a.exe") &&
+                        copy.add((source + "\\b.dll").c_str(), "b.dll"));
+            failed = copy.commit();
+        }
+        EXPECT_EQ(std::string(failed.isNull() ? "" : (const char*)failed), folderInTheWay ? "b.dll" : "");
+        EXPECT_EQ(contentOf(folder + "\\a.exe"), folderInTheWay ? "old" : "new");
+        EXPECT_EQ((GetFileAttributesA((folder + "\\a.exe").c_str()) & FILE_ATTRIBUTE_READONLY) != 0,
+                  folderInTheWay);
+        EXPECT_EQ(contentOf(folder + "\\b.dll"), folderInTheWay ? "" : "new");
+        WIN32_FIND_DATAA found;
+        HANDLE stray = FindFirstFileA((folder + "\\bd*.tmp").c_str(), &found);
+        EXPECT_EQ(stray, INVALID_HANDLE_VALUE) << (stray != INVALID_HANDLE_VALUE ? found.cFileName : "");
+        if (stray != INVALID_HANDLE_VALUE) FindClose(stray);
+        writable(folder);
+        writable(source);
+    }
+    RemoveTree(base.c_str());
 }
 
 } // namespace

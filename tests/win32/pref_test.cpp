@@ -100,6 +100,14 @@ TEST_F(Store, UnreadItemIsWrittenEvenWhenEqual) {
     DeleteFileA(file.c_str());
     EXPECT_TRUE(store.saveAll());
     EXPECT_EQ(contents(), "[Brisk Download]\r\nConfirm=1\r\n");
+    // Set before a read that finds no such key (the installation's taken-over scanner before the
+    // Options dialog reads it): the read must not take the value for what the file holds, or it
+    // never reaches the file.
+    prefItem* folderItem = store.findItem(0);
+    ASSERT_TRUE(folderItem->setText("C:\\AV\\scan.exe"));
+    EXPECT_STREQ(folderItem->getText(), "C:\\AV\\scan.exe");
+    EXPECT_TRUE(store.saveAll());
+    EXPECT_EQ(contents(), "[Brisk Download]\r\nConfirm=1\r\nDownload folder=C:\\AV\\scan.exe\r\n");
 }
 
 TEST_F(Store, ConversionsAndReset) {
@@ -153,6 +161,7 @@ TEST_F(Store, ValuesReadBackAsWritten) {
         {"\"open", "\"\"open\""},
         {" ", "\" \""},
         {"\tx\t", "\"\tx\t\""},
+        {"\vform\f\x1a", "\"\vform\f\x1a\""},
         {"a \"b\" c", "a \"b\" c"},
         {"C:\\plain", "C:\\plain"},
         {"", ""},
@@ -167,6 +176,19 @@ TEST_F(Store, ValuesReadBackAsWritten) {
         pref reader(testApp(), &again, 1, "Brisk Download", "Briskdl");
         reader.fileName = file.c_str();
         EXPECT_EQ(std::string(again.getText()), value.first);
+        DeleteFileA(file.c_str());
+        pos->unread = 1;
+    }
+    // A value that fills the first read buffer with its extra pair of quotes comes back whole.
+    for (int length : {998, 999, 1000}) {
+        std::string longValue = "'" + std::string(length - 1, 'v');
+        prefItem* pos = store.findItem(1012);
+        ASSERT_TRUE(pos->setText(longValue.c_str()));
+        ASSERT_TRUE(store.saveAll());
+        prefItem again(1012, "Pos", "", -1);
+        pref reader(testApp(), &again, 1, "Brisk Download", "Briskdl");
+        reader.fileName = file.c_str();
+        EXPECT_EQ(std::string(again.getText()), longValue) << length;
         DeleteFileA(file.c_str());
         pos->unread = 1;
     }

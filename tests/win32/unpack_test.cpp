@@ -3,6 +3,7 @@
 #include "appOptions.h"
 #include "casePath.h"
 #include "commandText.h"
+#include "handleDownload.h"
 #include "mainApp.h"
 
 #include <gtest/gtest.h>
@@ -75,6 +76,7 @@ TEST_F(Unpack, CommandForEachLocation) {
     std::string tail = " -d -o " + shortTarget() + "\ncwd=" + temp + "\nflags=0x0\n";
     EXPECT_EQ(unpackWith("C:\\UTIL", util), "cmdline=c:\\util\\pkunzip.exe" + tail);
     EXPECT_EQ(unpackWith("C:\\UTIL\\", util), "cmdline=c:\\util\\pkunzip.exe" + tail); // no second backslash
+    EXPECT_EQ(unpackWith("\"C:\\UTIL\"", util), "cmdline=c:\\util\\pkunzip.exe" + tail); // typed in quotes
 
     // Along the search path, whose first folder is the program's own: the fixture there.
     std::string self(app->moduleFileName(nullptr));
@@ -102,6 +104,7 @@ TEST_F(Unpack, CommandForEachLocation) {
 TEST_F(Unpack, MissingExtractorFailuresAndTimeLimit) {
     EXPECT_EQ(unpack("C:\\nowhere"), mainApp::unpackNotStarted);
     EXPECT_NE(status, 0u);
+    EXPECT_EQ(unpack("util"), mainApp::unpackNotFullPath); // it would be looked for in the temporary folder
 
     // The temporary folder cannot be made current (a share): nothing is started.
     std::string ok = temp + "\\ok", util = placeExtractor(ok);
@@ -122,6 +125,22 @@ TEST_F(Unpack, MissingExtractorFailuresAndTimeLimit) {
     EXPECT_EQ(unpack((temp + "\\slow").c_str(), 300), mainApp::unpackTimedOut);
     EXPECT_LT(GetTickCount() - start, 2500u); // it did not wait for the extractor
     SetEnvironmentVariableA("RECORDER_SLEEP_MS", nullptr);
+
+    // Held open by a reader that shares no deletion, as pkunzip may still hold it, the archive
+    // cannot be moved back to the download folder: a copy of it is kept there.
+    HANDLE reader =
+        CreateFileA(target.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(reader, INVALID_HANDLE_VALUE);
+    std::string downloads = temp + "\\dl", copy = downloads + "\\tool.zip";
+    keptDownload kept = KeepDownload(target.c_str(), downloads.c_str());
+    CloseHandle(reader);
+    EXPECT_EQ(kept.how, keptDownload::copied);
+    EXPECT_STREQ(handOff::whereItIs(kept, "tool.zip", downloads.c_str()),
+                 ("tool.zip was copied to " + downloads + ".").c_str());
+    EXPECT_NE(GetFileAttributesA(copy.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_NE(GetFileAttributesA(target.c_str()), INVALID_FILE_ATTRIBUTES);
+    DeleteFileA(copy.c_str());
+    RemoveDirectoryA(downloads.c_str());
 }
 
 // A path is quoted once: when it holds a blank and is not in quotes already.
@@ -142,15 +161,17 @@ TEST(CommandText, ScanCommandNamesTheScannerThenTheFile) {
         {"\"C:\\anti virus\\scan.exe\"", "C:\\dl\\tool.zip", "\"C:\\anti virus\\scan.exe\" C:\\dl\\tool.zip"},
         {"C:\\AV\\scan.exe", "C:\\down loads\\tool.zip", "C:\\AV\\scan.exe \"C:\\down loads\\tool.zip\""},
         {"\"C:\\AV\\scan.exe\"", "C:\\dl\\tool.zip", "C:\\AV\\scan.exe C:\\dl\\tool.zip"},
-        // cmd.exe splits a batch file's arguments at , ; = as well.
-        {"C:\\AV\\SCAN.BAT", "C:\\dl\\tool,v2.zip", "C:\\AV\\SCAN.BAT \"C:\\dl\\tool,v2.zip\""},
+        // A batch file goes to cmd.exe, which splits its arguments at , ; = as well.
+        {"C:\\AV\\SCAN.BAT", "C:\\dl\\tool,v2.zip",
+         "cmd.exe /d /s /c \"\"C:\\AV\\SCAN.BAT\" \"C:\\dl\\tool,v2.zip\"\""},
         {"\"C:\\anti virus\\scan.cmd\"", "C:\\dl\\a=b.zip",
-         "\"C:\\anti virus\\scan.cmd\" \"C:\\dl\\a=b.zip\""},
+         "cmd.exe /d /s /c \"\"C:\\anti virus\\scan.cmd\" \"C:\\dl\\a=b.zip\"\""},
     };
     for (const auto& row : rows)
         EXPECT_STREQ(ScanCommand(row.option, row.file), row.line) << row.option << " " << row.file;
 
-    for (const char* batch : {"C:\\AV\\scan.bat", "C:\\AV\\SCAN.CMD", "C:\\A.V\\x.Bat"})
+    for (const char* batch : {"C:\\AV\\scan.bat", "C:\\AV\\SCAN.CMD", "C:\\A.V\\x.Bat", "C:\\AV\\scan.bat.",
+                              "C:\\AV\\scan.cmd . "})
         EXPECT_TRUE(IsBatchFile(batch)) << batch;
     for (const char* program : {"C:\\AV\\scan.exe", "C:\\bat\\scan", "C:\\AV\\scan.bat.exe"})
         EXPECT_FALSE(IsBatchFile(program)) << program;
