@@ -6,12 +6,33 @@
 #include <objidl.h>
 #include <shlobj.h>
 
+namespace {
+// COM is loaded only to make a shortcut: imported, ole32 (with rpcrt4 and combase) would be loaded
+// and started by every start of the program, which took the Options dialog and the hand-off
+// longer than anything else they do before they show or start something. Once loaded it stays,
+// as an import would.
+struct com {
+    typedef HRESULT(WINAPI* initializeCall)(LPVOID);
+    typedef HRESULT(WINAPI* createCall)(REFCLSID, LPUNKNOWN, DWORD, REFIID, LPVOID*);
+    typedef void(WINAPI* uninitializeCall)();
+    HMODULE ole32 = LoadLibraryA("ole32.dll");
+    initializeCall initialize =
+        ole32 ? (initializeCall)(void*)GetProcAddress(ole32, "CoInitialize") : nullptr;
+    createCall create = ole32 ? (createCall)(void*)GetProcAddress(ole32, "CoCreateInstance") : nullptr;
+    uninitializeCall uninitialize =
+        ole32 ? (uninitializeCall)(void*)GetProcAddress(ole32, "CoUninitialize") : nullptr;
+};
+} // namespace
+
 HRESULT CreateShortcut(const char* target, const char* linkPath, const char* description) {
+    com calls;
+    if (!calls.initialize || !calls.create || !calls.uninitialize) return REGDB_E_CLASSNOTREG;
     // S_FALSE too means that this call must be balanced; a thread in another apartment is not.
-    HRESULT started = CoInitialize(nullptr);
+    HRESULT started = calls.initialize(nullptr);
     IShellLinkA* link = nullptr;
     IPersistFile* file = nullptr;
-    HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, (void**)&link);
+    HRESULT result =
+        calls.create(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, (void**)&link);
     if (SUCCEEDED(result)) {
         link->SetPath(target);
         link->SetDescription(description);
@@ -27,7 +48,7 @@ HRESULT CreateShortcut(const char* target, const char* linkPath, const char* des
     }
     if (file) file->Release();
     if (link) link->Release();
-    if (SUCCEEDED(started)) CoUninitialize();
+    if (SUCCEEDED(started)) calls.uninitialize();
     return result;
 }
 
