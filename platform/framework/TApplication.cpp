@@ -4,23 +4,25 @@
 #include "TWindow.h"
 
 #include <cwchar>
+#include <memory>
 
 namespace {
 // The library of that name beside the program, named by the program's wide path: a bare name
 // would also be looked for in the current folder (the temporary folder holds whatever an
 // archive brought), and the ANSI form of a folder that the code page cannot spell names nothing.
 HMODULE loadBesideProgram(const char* library) {
-    static wchar_t path[32768];
-    DWORD n = GetModuleFileNameW(nullptr, path, sizeof path / sizeof path[0]);
-    wchar_t* end = n && n < sizeof path / sizeof path[0] ? wcsrchr(path, L'\\') : nullptr;
+    const DWORD size = 32768; // the longest path the system has
+    std::unique_ptr<wchar_t[]> path(new wchar_t[size]);
+    DWORD n = GetModuleFileNameW(nullptr, path.get(), size);
+    wchar_t* end = n && n < size ? wcsrchr(path.get(), L'\\') : nullptr;
     if (!end) return nullptr;
     ++end;
     for (const char* c = library; *c; ++c) {
-        if (end - path >= (long)(sizeof path / sizeof path[0]) - 1) return nullptr;
+        if (end - path.get() >= (long)size - 1) return nullptr;
         *end++ = (unsigned char)*c;
     }
     *end = 0;
-    return LoadLibraryExW(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    return LoadLibraryExW(path.get(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
 }
 } // namespace
 

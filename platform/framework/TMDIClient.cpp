@@ -1,8 +1,6 @@
 // TMDIClient: making the MDICLIENT window and arranging and closing its children.
 #include "TMDIClient.h"
 
-#include "TMDIFrame.h"
-
 #include <vector>
 
 namespace {
@@ -24,11 +22,8 @@ TMDIClient::TMDIClient(TWindow* frame) : TWindow(frame, "") {
     Attr.X = Attr.Y = Attr.W = Attr.H = 0;
 }
 
-// A child may destroy the client on its own: the frame's arranging commands and its new
-// children must not reach the object that went with it.
 TMDIClient::~TMDIClient() {
-    TMDIFrame* frame = dynamic_cast<TMDIFrame*>(Parent);
-    if (frame && frame->ClientWnd == this) frame->ClientWnd = nullptr;
+    if (heldBy && *heldBy == this) *heldBy = nullptr;
 }
 
 HWND TMDIClient::CreateHandle(HWND parentWindow) {

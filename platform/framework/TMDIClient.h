@@ -7,7 +7,7 @@
 class TMDIClient : public TWindow {
 public:
     explicit TMDIClient(TWindow* frame);
-    ~TMDIClient() override; // a frame that still holds this client forgets it
+    ~TMDIClient() override; // the frame's pointer to this client (heldBy), if it still is one, is cleared
 
     virtual void TileChildren();    // side by side, by WM_MDITILE
     virtual void CascadeChildren(); // WM_MDICASCADE
@@ -18,6 +18,10 @@ public:
     // Whether every child's close check agrees; a child ended by another's check is not asked.
     bool ChildrenCanClose();
     HWND ActiveChild(); // WM_MDIGETACTIVE
+
+    // Where the frame holds this client: a child may destroy the client on its own, and the
+    // frame's arranging commands and its new children must not reach the object that went.
+    TMDIClient** heldBy = nullptr;
 
 protected:
     const char* ClassName() override { return "MDICLIENT"; }

@@ -11,6 +11,7 @@ TMDIFrame::TMDIFrame(const char* title, HMENU menu) : TWindow(nullptr, title), C
 void TMDIFrame::SetupWindow() {
     TWindow::SetupWindow();
     ClientWnd = InitClientWindow();
+    if (ClientWnd) ClientWnd->heldBy = &ClientWnd;
     if (ClientWnd && ClientWnd->Create())
         return;
     delete ClientWnd;
