@@ -3,6 +3,7 @@
 #pragma once
 
 #include "TApplication.h"
+#include "kron.h"
 #include "resrc.h"
 #include "str.h"
 
@@ -43,6 +44,7 @@ public:
     str commandLine;
     int anyPosition;     // 1: the windows' move and size rule is off
     pref* prefs;         // set by the derived application; never deleted here
+    kron stopwatch;      // the application's stopwatch, for programs that time their work
     char closing[2];     // set while the main window's close check runs
     resrcs resources;    // released after the default run's message loop
 
