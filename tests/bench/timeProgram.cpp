@@ -4,7 +4,10 @@
 //                                             working set in KB, then cancels the dialog
 //   time_program exit PROGRAM [ARGS]          until the program has ended; prints the milliseconds
 // The command line is the program in quotes and the rest of the arguments joined by blanks. The
-// program starts without a console, as it does when a browser or Explorer starts it.
+// program starts without a console, as it does when a browser or Explorer starts it. Before it
+// ends, time_program waits (at most 10 s) until every process that the program started has
+// ended too (an installer that is not waited for, the console hosts), so that none of them
+// shares the machine with the next run.
 #include <windows.h>
 
 #include <psapi.h>
@@ -35,6 +38,25 @@ HWND shownWindow(const char* title, DWORD process) {
     return nullptr;
 }
 
+// Everything time_program starts, and everything that starts in turn, belongs to its job.
+HANDLE ownJob() {
+    HANDLE job = CreateJobObjectA(nullptr, nullptr);
+    if (job && !AssignProcessToJobObject(job, GetCurrentProcess())) {
+        CloseHandle(job);
+        job = nullptr;
+    }
+    return job;
+}
+
+void othersEnded(HANDLE job) {
+    JOBOBJECT_BASIC_ACCOUNTING_INFORMATION info;
+    for (double start = nowMs(); job && nowMs() - start < 10000; Sleep(1))
+        if (!QueryInformationJobObject(job, JobObjectBasicAccountingInformation, &info, sizeof info,
+                                       nullptr) ||
+            info.ActiveProcesses <= 1)
+            return;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -46,6 +68,7 @@ int main(int argc, char** argv) {
     std::string line = std::string("\"") + argv[first] + "\"";
     for (int i = first + 1; i < argc; ++i)
         line += std::string(" ") + argv[i];
+    HANDLE job = ownJob();
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi;
@@ -55,6 +78,8 @@ int main(int argc, char** argv) {
     if (exit) {
         WaitForSingleObject(pi.hProcess, 60000);
         printf("%.2f\n", nowMs() - start);
+        fflush(stdout);
+        othersEnded(job);
         return 0;
     }
     HWND w = nullptr;
@@ -68,6 +93,8 @@ int main(int argc, char** argv) {
     printf("%.2f %lu\n", w ? elapsed : -1.0, (unsigned long)(memory.PeakWorkingSetSize / 1024));
     if (w)
         PostMessageA(w, WM_COMMAND, IDCANCEL, 0);
+    fflush(stdout);
     WaitForSingleObject(pi.hProcess, 10000);
+    othersEnded(job);
     return w ? 0 : 1;
 }
