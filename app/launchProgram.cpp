@@ -61,12 +61,11 @@ str SystemProgram(const char* name) {
 }
 
 str ProgramOnSearchPath(const char* name) {
-    char self[MAX_PATH];
-    DWORD n = GetModuleFileNameA(nullptr, self, MAX_PATH);
-    str found = n > 0 && n < MAX_PATH ? fileIn(DirOf(self), name) : str();
+    // DirPart keeps a drive root's backslash: "R:" would name drive R's current folder.
+    str found = fileIn(DirPart(genApp::moduleFileName(nullptr)), name);
     if (found.isNull()) found = SystemProgram(name);
     if (found.isNull()) found = fileIn(systemFolder(GetWindowsDirectoryA), name);
-    n = GetEnvironmentVariableA("PATH", nullptr, 0);
+    DWORD n = GetEnvironmentVariableA("PATH", nullptr, 0);
     str path(n ? (int)n : 1, '\0');
     if (n == 0 || GetEnvironmentVariableA("PATH", path, n) >= n) path = "";
     for (char* folder = path; found.isNull() && folder && *folder;) {

@@ -6,7 +6,10 @@
 #include "path.h"
 #include "pref"
 #include "resource.h"
+#include "samePath.h"
 #include "winPosition.h"
+
+#include <memory>
 
 namespace {
 const int pathBuffer = 2048;
@@ -66,10 +69,37 @@ int genApp::MsgBox(const str& text, unsigned style, const str& caption, HWND own
     return ::MsgBox(text, style, caption, owner);
 }
 
+namespace {
+// The path in the ANSI code page; with exact, a null string where the code page cannot spell it.
+str ansiPath(const wchar_t* path, bool exact) {
+    const bool utf8 = GetACP() == CP_UTF8; // spells everything, and refuses to say what it lost
+    const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
+    BOOL lost = FALSE;
+    int n = WideCharToMultiByte(CP_ACP, flags, path, -1, nullptr, 0, nullptr, utf8 ? nullptr : &lost);
+    if (n <= 0 || (lost && exact)) return str();
+    str text(n, '\0');
+    WideCharToMultiByte(CP_ACP, flags, path, -1, text, n, nullptr, nullptr);
+    return str((const char*)text);
+}
+} // namespace
+
+// Read in its wide form, since the ANSI form of a level that the code page cannot spell holds '?'
+// and names nothing (Briskdl.ini, bwcc32.dll beside the program would not be found). Such a
+// path is taken in its short form, each level then expanded again where its long form is spelled.
 str genApp::moduleFileName(HMODULE module) {
-    str buffer(pathBuffer, '\0');
-    GetModuleFileNameA(module, buffer, pathBuffer);
-    return str((const char*)buffer);
+    const DWORD size = 32768; // the longest path the system has
+    std::unique_ptr<wchar_t[]> path(new wchar_t[size]);
+    DWORD n = GetModuleFileNameW(module, path.get(), size);
+    if (n == 0 || n >= size) return str("");
+    str ansi = ansiPath(path.get(), true);
+    if (!ansi.isNull()) return ansi;
+    std::unique_ptr<wchar_t[]> shortForm(new wchar_t[size]);
+    n = GetShortPathNameW(path.get(), shortForm.get(), size);
+    ansi = n > 0 && n < size ? ansiPath(shortForm.get(), true) : str();
+    // A volume without short names leaves nothing better than the code page's spelling.
+    if (!ansi.isNull()) return LongFullPath(ansi);
+    ansi = ansiPath(path.get(), false);
+    return ansi.isNull() ? str("") : ansi;
 }
 
 str genApp::appFileName() { return moduleFileName(hInstance); }

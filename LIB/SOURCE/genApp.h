@@ -35,7 +35,8 @@ public:
 
     int MsgBox(const str& text, unsigned style, const str& caption, HWND owner);
 
-    str moduleFileName(HMODULE module);     // null: the program's own file
+    // The module's file (null: the program's own), spelled so that the ANSI calls find it.
+    static str moduleFileName(HMODULE module);
     str appFileName();                      // the file of this application's instance
     str appFolder();                        // DirOf the file: C:\Tools\x.exe gives C:\Tools
     str shortPathName(const char* path);    // 8.3 form of an existing path; else the path itself

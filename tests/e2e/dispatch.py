@@ -117,13 +117,49 @@ def options_ok_writes_only_changed(p):
 def controls_only_from_the_program_folder(p):
     """Without bwcc32.dll beside the program, one in the current folder (an archive's, in the
     temporary folder) is not taken, nor one that registers no controls: the dialog is refused
-    with a message."""
+    with a message. The program's folder is found at a drive's root too, and where the ANSI code
+    page cannot spell its name: its controls, its Briskdl.ini and setup.exe's companions are there."""
     elsewhere = p.path("current")
     os.makedirs(elsewhere)
     shutil.move(os.path.join(p.folder, "bwcc32.dll"), elsewhere)
     p.start("/normal", cwd=elsewhere)
     told = p.robot.box(PRODUCT, IDOK)
     expect(told == "Error 0 loading bwcc32.dll library.", f"told: {told!r}")
+    p.finished()
+    # At the root of R: the folder is "R:\", never "R:", which names the drive's current folder.
+    drive = os.path.join(os.environ["WINEPREFIX"], "dosdevices", "r:")
+    if os.path.lexists(drive):
+        os.remove(drive)
+    os.symlink(p.folder, drive)
+    try:
+        p.process = robot_start(p.robot, "run", "R:\\Brisk Download.exe", "/normal", cwd=elsewhere)
+        told = p.robot.box(PRODUCT, IDOK)
+        expect(told == "Error 0 loading bwcc32.dll library.", f"at the root, told: {told!r}")
+        p.finished()
+        shutil.move(os.path.join(elsewhere, "bwcc32.dll"), p.folder)
+        p.process = robot_start(p.robot, "run", "R:\\Brisk Download.exe", "/normal", cwd=elsewhere)
+        options_dialog_then(p)
+    finally:
+        os.remove(drive)
+    spelled_in_unicode = p.path("Загрузка")
+    os.makedirs(spelled_in_unicode)
+    shutil.copy(p.path("bwcc32.dll"), spelled_in_unicode)
+    for name in ("Brisk Download.exe", "setup.exe"):
+        shutil.copy(p.exe, os.path.join(spelled_in_unicode, name))
+    # Wine's own start passes the name in full; an ANSI start could not.
+    p.process = subprocess.Popen(["wine", os.path.join(spelled_in_unicode, "Brisk Download.exe"), "/normal"],
+                                 stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    expect(p.robot.shown(OPTIONS), "the Options dialog did not appear in the Unicode folder")
+    p.robot("settext", OPTIONS, 80, "C:\\dl")
+    p.robot("click", OPTIONS, IDOK)
+    p.finished()
+    saved = read_ini(os.path.join(spelled_in_unicode, "Briskdl.ini"))
+    expect(saved and saved[SECTION].get("Download folder") == "C:\\dl", f"Briskdl.ini there holds {saved}")
+    p.process = subprocess.Popen(["wine", os.path.join(spelled_in_unicode, "setup.exe")],
+                                 stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    p.robot.box(ASK, IDYES)
+    expect(p.robot.shown(PRODUCT), "setup.exe did not find its companions in the Unicode folder")
+    p.robot("click", PRODUCT, IDCANCEL)
     p.finished()
     # A library of that name that registers no controls would let every dialog fail unseen.
     shutil.copy(drive_c("windows", "system32", "version.dll"), os.path.join(p.folder, "bwcc32.dll"))
