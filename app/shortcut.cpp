@@ -33,11 +33,10 @@ HRESULT CreateShortcut(const char* target, const char* linkPath, const char* des
     IPersistFile* file = nullptr;
     HRESULT result =
         calls.create(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, (void**)&link);
-    if (SUCCEEDED(result)) {
-        link->SetPath(target);
-        link->SetDescription(description);
-        result = link->QueryInterface(IID_IPersistFile, (void**)&file);
-    }
+    // A link whose target was refused would be saved pointing nowhere.
+    if (SUCCEEDED(result)) result = link->SetPath(target);
+    if (SUCCEEDED(result)) result = link->SetDescription(description);
+    if (SUCCEEDED(result)) result = link->QueryInterface(IID_IPersistFile, (void**)&file);
     if (SUCCEEDED(result)) {
         // A path that does not fit the buffer is refused rather than saved unterminated.
         WCHAR wide[MAX_PATH];

@@ -22,7 +22,12 @@ HMODULE loadBesideProgram(const char* library) {
         *end++ = (unsigned char)*c;
     }
     *end = 0;
-    return LoadLibraryExW(path.get(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    // A damaged or foreign file is refused with the program's own message, without the system's
+    // box before it.
+    UINT mode = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+    HMODULE module = LoadLibraryExW(path.get(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    SetErrorMode(mode);
+    return module;
 }
 } // namespace
 
@@ -99,10 +104,14 @@ bool TApplication::EnableBWCC(bool on, unsigned language, const char* library) {
         init(language);
     // A library that registers no classes is not the custom-control library: no dialog of
     // them could be made, and each would fail without a word.
-    if (!reg || !reg(hInstance)) {
+    if (!reg) {
         FreeLibrary(bwccModule);
         bwccModule = nullptr;
         return false;
     }
+    // One whose registration fails may have registered some classes all the same: it stays
+    // loaded, since their window procedures are in it.
+    if (!reg(hInstance))
+        return false;
     return BWCCEnabled = true;
 }

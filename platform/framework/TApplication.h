@@ -46,7 +46,8 @@ public:
     // library (BWCC32.DLL unless another is named), from the program's own folder only, is
     // loaded once and released with the application, its language set and its classes
     // registered for this instance. Returns whether the support is on; false when the library
-    // cannot be loaded or registers no classes.
+    // cannot be loaded or registers no classes (one whose registration fails stays loaded: the
+    // classes it did register lead into it).
     bool EnableBWCC(bool on = true, unsigned language = LANG_ENGLISH, const char* library = "BWCC32.DLL");
     // Asked just before a dialog that uses the custom controls is shown (TDialog::Execute), so
     // that a start that shows none never loads the library. The default switches the support

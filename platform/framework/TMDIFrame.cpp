@@ -8,6 +8,10 @@ TMDIFrame::TMDIFrame(const char* title, HMENU menu) : TWindow(nullptr, title), C
     Attr.Menu = menu;
 }
 
+TMDIFrame::~TMDIFrame() {
+    if (ClientWnd && ClientWnd->heldBy == &ClientWnd) ClientWnd->heldBy = nullptr;
+}
+
 void TMDIFrame::SetupWindow() {
     TWindow::SetupWindow();
     ClientWnd = InitClientWindow();

@@ -15,6 +15,9 @@ enum {
 class TMDIFrame : public TWindow {
 public:
     TMDIFrame(const char* title, HMENU menu);
+    // The client may outlive this part of the object (its window goes with the frame's, later):
+    // it is told that its pointer here is gone.
+    ~TMDIFrame() override;
 
     // The close check: every child's close check must agree.
     bool CanClose() override;
