@@ -45,16 +45,22 @@ HANDLE ownJob() {
         CloseHandle(job);
         job = nullptr;
     }
+    if (!job)
+        fprintf(stderr, "time_program: no job (error %lu); the next run may share the machine\n",
+                (unsigned long)GetLastError());
     return job;
 }
 
 void othersEnded(HANDLE job) {
-    JOBOBJECT_BASIC_ACCOUNTING_INFORMATION info;
+    JOBOBJECT_BASIC_ACCOUNTING_INFORMATION info = {};
     for (double start = nowMs(); job && nowMs() - start < 10000; Sleep(1))
         if (!QueryInformationJobObject(job, JobObjectBasicAccountingInformation, &info, sizeof info,
                                        nullptr) ||
             info.ActiveProcesses <= 1)
             return;
+    if (job)
+        fprintf(stderr, "time_program: %lu processes still running after 10 s\n",
+                (unsigned long)info.ActiveProcesses - 1);
 }
 
 } // namespace

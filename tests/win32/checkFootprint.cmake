@@ -11,6 +11,14 @@ execute_process(COMMAND ${OBJDUMP} -p ${FILE} OUTPUT_VARIABLE headers COMMAND_ER
 string(REGEX MATCHALL "DLL Name: [^\r\n]+" lines "${headers}")
 string(REPLACE "DLL Name: " "" imported "${lines}")
 message(STATUS "imported at load time: ${imported}")
+# DLL names are compared as Windows compares them; a program without kernel32 among its imports
+# is one whose import table was not read.
+string(TOLOWER "${imported}" imported)
+string(TOLOWER "${IMPORTS}" IMPORTS)
+list(FIND imported kernel32.dll kernel32)
+if(kernel32 EQUAL -1)
+    message(FATAL_ERROR "no import of kernel32.dll read from ${FILE}")
+endif()
 foreach(dll ${imported})
     list(FIND IMPORTS ${dll} known)
     if(known EQUAL -1)
