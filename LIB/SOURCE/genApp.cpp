@@ -72,8 +72,9 @@ int genApp::MsgBox(const str& text, unsigned style, const str& caption, HWND own
 namespace {
 // The path in the ANSI code page; with exact, a null string where the code page cannot spell it.
 str ansiPath(const wchar_t* path, bool exact) {
-    const bool utf8 = GetACP() == CP_UTF8; // spells everything, and refuses to say what it lost
-    const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
+    // UTF-8 spells everything but an unpaired surrogate, and refuses to say what it lost.
+    const bool utf8 = GetACP() == CP_UTF8;
+    const DWORD flags = utf8 ? (exact ? WC_ERR_INVALID_CHARS : 0) : WC_NO_BEST_FIT_CHARS;
     BOOL lost = FALSE;
     int n = WideCharToMultiByte(CP_ACP, flags, path, -1, nullptr, 0, nullptr, utf8 ? nullptr : &lost);
     if (n <= 0 || (lost && exact)) return str();
@@ -85,21 +86,26 @@ str ansiPath(const wchar_t* path, bool exact) {
 
 // Read in its wide form, since the ANSI form of a level that the code page cannot spell holds '?'
 // and names nothing (Briskdl.ini, bwcc32.dll beside the program would not be found). Such a
-// path is taken in its short form, each level then expanded again where its long form is spelled.
+// path, or one too long for the ANSI calls, is taken in its short form, each level then expanded
+// again where its long form is spelled and the whole still fits.
 str genApp::moduleFileName(HMODULE module) {
     const DWORD size = 32768; // the longest path the system has
     std::unique_ptr<wchar_t[]> path(new wchar_t[size]);
     DWORD n = GetModuleFileNameW(module, path.get(), size);
     if (n == 0 || n >= size) return str("");
-    str ansi = ansiPath(path.get(), true);
-    if (!ansi.isNull()) return ansi;
+    str exact = ansiPath(path.get(), true);
+    if (!exact.isNull() && exact.length() < MAX_PATH) return exact;
     std::unique_ptr<wchar_t[]> shortForm(new wchar_t[size]);
     n = GetShortPathNameW(path.get(), shortForm.get(), size);
-    ansi = n > 0 && n < size ? ansiPath(shortForm.get(), true) : str();
+    str shortAnsi = n > 0 && n < size ? ansiPath(shortForm.get(), true) : str();
+    if (!shortAnsi.isNull()) {
+        str expanded = LongFullPath(shortAnsi);
+        return expanded.length() < MAX_PATH ? expanded : shortAnsi;
+    }
     // A volume without short names leaves nothing better than the code page's spelling.
-    if (!ansi.isNull()) return LongFullPath(ansi);
-    ansi = ansiPath(path.get(), false);
-    return ansi.isNull() ? str("") : ansi;
+    if (!exact.isNull()) return exact;
+    str lossy = ansiPath(path.get(), false);
+    return lossy.isNull() ? str("") : lossy;
 }
 
 str genApp::appFileName() { return moduleFileName(hInstance); }

@@ -141,7 +141,7 @@ def controls_only_from_the_program_folder(p):
         options_dialog_then(p)
     finally:
         os.remove(drive)
-    spelled_in_unicode = p.path("Загрузка")
+    spelled_in_unicode = p.path("Загрузка Ωμέγα")  # no one code page spells both
     os.makedirs(spelled_in_unicode)
     shutil.copy(p.path("bwcc32.dll"), spelled_in_unicode)
     for name in ("Brisk Download.exe", "setup.exe"):
