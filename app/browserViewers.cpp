@@ -32,8 +32,7 @@ bool listType(mainApp& app, const char* type) {
         LONG code = ReadRegistry(HKEY_CURRENT_USER, viewersKey, name, listed);
         if (missing(code)) return app.WriteValue(HKEY_CURRENT_USER, viewersKey, name, type);
         if (code != ERROR_SUCCESS) return false;
-        if (lstrcmpA(listed, type) == 0)
-            return true;
+        if (lstrcmpA(listed, type) == 0) return true;
     }
 }
 
@@ -42,8 +41,7 @@ str scannerIn(const str& helper) {
     str lower = helper.toLower();
     for (const char* pattern : scannerPatterns) {
         int at = lower.find(pattern);
-        if (at >= 0)
-            return str(helper, at + (int)strlen(pattern));
+        if (at >= 0) return str(helper, at + (int)strlen(pattern));
     }
     return str();
 }

@@ -46,14 +46,15 @@ str installNowQuestion(const str& file) {
 }
 
 str movedForLater(const str& file, const str& downloadFolder) {
-    return file + " was moved to " + downloadFolder + ".\n\nWhen you are ready to install it, in Explorer, right click on " +
-           file + " and select Brisk Install.";
+    return file + " was moved to " + downloadFolder +
+           ".\n\nWhen you are ready to install it, in Explorer, right click on " + file +
+           " and select Brisk Install.";
 }
 
 str pkunzipMissing() {
-    return str(appTexts::productName) +
-           " requires pkunzip.exe to decompress zip files. \nPlease download pkunzip.exe and specify its location "
-           "under Options.";
+    return str(appTexts::productName) + " requires pkunzip.exe to decompress zip files. \nPlease download "
+                                        "pkunzip.exe and specify its location "
+                                        "under Options.";
 }
 
 str noInstaller() {

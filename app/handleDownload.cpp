@@ -26,7 +26,9 @@ bool Installable(const str& name) {
     return extension.compare("zip") == 0 || extension.compare("exe") == 0;
 }
 
-str mainApp::option(int id) { return prefs->findItem(id)->getText(); }
+str mainApp::option(int id) {
+    return prefs->findItem(id)->getText();
+}
 
 void mainApp::stop(const str& why, const str& file, const str& downloadFolder, const char* then,
                    const str& preface) {
@@ -127,8 +129,7 @@ int mainApp::HandleDownload(str file) {
 // some characters of the file's path as commands or variables: such a path is not given to it.
 mainApp::scanResult mainApp::scan(const str& file, str& scanner, DWORD& status) {
     str stored = option(appOptions::scannerId);
-    if (stored.length() == 0)
-        return scanDone;
+    if (stored.length() == 0) return scanDone;
     scanner = unquoted(stored);
     // A scanner named without its full path would be looked for in the current folder only,
     // which may hold anybody's files (the temporary folder, when Brisk Install is chosen there).

@@ -11,8 +11,8 @@ struct keptDownload {
     // moved into the download folder, copied there (the file is in use where it was), found
     // there, or none of these
     enum { moved, copied, alreadyThere, notMoved } how;
-    str folder;                                 // the folder that holds it now
-    str name;                                   // its name there
+    str folder; // the folder that holds it now
+    str name;   // its name there
 };
 // Moves the file into the download folder under its own name or, when that is taken, under the
 // first free "name (2).ext", "name (3).ext", ...; a file there is never replaced. A file already

@@ -151,8 +151,8 @@ void mainApp::installExe(const str& program, const str& folder, const str& downl
         return;
     }
     WaitForProgram(process, INFINITE, &status);
-    if (MsgBox(installManually(FileOf(program)), MB_YESNO | MB_ICONQUESTION, appTexts::productName, nullptr) ==
-        IDYES)
+    if (MsgBox(installManually(FileOf(program)), MB_YESNO | MB_ICONQUESTION, appTexts::productName,
+               nullptr) == IDYES)
         browse(folder);
 }
 

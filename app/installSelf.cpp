@@ -16,7 +16,9 @@ const char readme[] = "readme.txt";
 const char controls[] = "bwcc32.dll"; // without it the program shows no dialog
 const char* const companionFiles[] = {readme, controls};
 
-void addLine(str& text, const str& line) { text += text.length() ? "\n" + line : line; }
+void addLine(str& text, const str& line) {
+    text += text.length() ? "\n" + line : line;
+}
 
 // Whether the companion is to be copied from the source folder into the folder: readme.txt may be
 // missing, and one already in place (installed where the distribution lies) stays as it is.
@@ -197,9 +199,10 @@ int mainApp::InstallSelf() {
                MB_ICONEXCLAMATION, VersionCaption(), nullptr);
         return 1;
     }
-    MsgBox(product + " is now installed.\n\nIf you have Netscape Navigator open, close it and restart it for the "
-                     "changes to take effect.\n\nFrom now on, whenever you download a program in Netscape "
-                     "Navigator, " +
+    MsgBox(product +
+               " is now installed.\n\nIf you have Netscape Navigator open, close it and restart it for the "
+               "changes to take effect.\n\nFrom now on, whenever you download a program in Netscape "
+               "Navigator, " +
                product + " will activate automatically.",
            MB_ICONINFORMATION, VersionCaption(), nullptr);
     return 1;

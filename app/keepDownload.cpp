@@ -26,16 +26,15 @@ bool InsideFolder(const str& path, const str& folder) {
     return false;
 }
 
-// Neither the move nor the copy replaces a file, so the name taken is free at that moment. A file that another program has open without sharing its deletion cannot
-// be moved, yet it can be read: from then on copies are tried.
+// Neither the move nor the copy replaces a file, so the name taken is free at that moment. A file that
+// another program has open without sharing its deletion cannot be moved, yet it can be read: from then on
+// copies are tried.
 keptDownload KeepDownload(const str& file, const str& downloadFolder) {
     str name = FileOf(file);
     str folder = FolderOfFile(file);
-    if (!IsFullPath(downloadFolder))
-        return {keptDownload::notMoved, folder, name};
+    if (!IsFullPath(downloadFolder)) return {keptDownload::notMoved, folder, name};
     CreateDir(downloadFolder);
-    if (SamePath(folder, downloadFolder))
-        return {keptDownload::alreadyThere, downloadFolder, name};
+    if (SamePath(folder, downloadFolder)) return {keptDownload::alreadyThere, downloadFolder, name};
     bool copying = false;
     for (int n = 1; n <= lastNumber;) {
         str kept = n == 1 ? name : NumberedName(name, n);

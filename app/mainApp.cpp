@@ -8,7 +8,8 @@
 #include "path.h"
 #include "registry.h"
 
-mainApp::mainApp(const char* name, HINSTANCE instance, HINSTANCE prevInstance, const char* cmdLine, int cmdShow)
+mainApp::mainApp(const char* name, HINSTANCE instance, HINSTANCE prevInstance, const char* cmdLine,
+                 int cmdShow)
     : genApp(name, instance, prevInstance, cmdLine, cmdShow), afterDownload(0) {
     prefs = new pref(*this, appOptions::items, appOptions::count, str(Name), appTexts::prefFileBase);
 }
@@ -20,7 +21,9 @@ bool mainApp::WriteValue(HKEY root, const char* key, const char* name, const cha
     return WriteRegistry(root, key, name, REG_SZ, text, 0) != 0;
 }
 
-str mainApp::VersionCaption() { return str(appTexts::productName) + " " + appTexts::version; }
+str mainApp::VersionCaption() {
+    return str(appTexts::productName) + " " + appTexts::version;
+}
 
 // Started without arguments as setup.exe (in any case, without its extension), the program installs itself.
 bool mainApp::namedSetup() {
@@ -92,8 +95,7 @@ int mainApp::Run() {
     }
 
     afterDownload = prefs->findItem(appOptions::afterDownloadId)->getInt();
-    if (line.lookup(appTexts::runWord))
-        afterDownload = 0;
+    if (line.lookup(appTexts::runWord)) afterDownload = 0;
     HandleDownload(commandLine);
     return 1;
 }

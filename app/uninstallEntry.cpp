@@ -37,7 +37,9 @@ str keptIn(HKEY root, const char* path, bool& holds) {
 }
 } // namespace
 
-str UninstallKey() { return str(appTexts::uninstallKeyPrefix) + appTexts::productName; }
+str UninstallKey() {
+    return str(appTexts::uninstallKeyPrefix) + appTexts::productName;
+}
 
 // Windows runs the command itself: a path with a blank is quoted.
 str UninstallCommand(const char* program) {

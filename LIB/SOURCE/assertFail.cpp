@@ -13,8 +13,7 @@ const unsigned yesNoStopSystemModal = 0x1014;
 
 void AssertFailCrash(const char* message) {
     str text(1000, "%s\nContinue anyway?", message ? message : "");
-    if (assertPrompt(text, "Assert Failure", yesNoStopSystemModal) == idNo)
-        _exit(assertExitStatus);
+    if (assertPrompt(text, "Assert Failure", yesNoStopSystemModal) == idNo) _exit(assertExitStatus);
 }
 
 void AssertFailCrash(const char* message, const char* file, int line) {

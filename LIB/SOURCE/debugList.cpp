@@ -14,19 +14,21 @@ strs& buffer() {
 }
 } // namespace
 
-void setDebug(int on) { debugOn = on; }
+void setDebug(int on) {
+    debugOn = on;
+}
 
 void debugWrite(const char* text) {
-    if (!debugOn)
-        return;
+    if (!debugOn) return;
     strs line;
     line.add(text);
     line.appendTo(listFile);
 }
 
 void debugAdd(const char* text) {
-    if (debugOn)
-        buffer().add(text);
+    if (debugOn) buffer().add(text);
 }
 
-void debugFlush() { buffer().appendTo(listFile); }
+void debugFlush() {
+    buffer().appendTo(listFile);
+}

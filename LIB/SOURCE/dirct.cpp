@@ -17,10 +17,8 @@ const DWORD hiddenSystemDir = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FI
 // with one of its bits.
 bool taken(const WIN32_FIND_DATAA& found, DWORD filter) {
     DWORD a = found.dwFileAttributes;
-    if ((a & hiddenSystemDir) && !(a & filter & hiddenSystemDir))
-        return false;
-    if (filter && !(a & filter))
-        return false;
+    if ((a & hiddenSystemDir) && !(a & filter & hiddenSystemDir)) return false;
+    if (filter && !(a & filter)) return false;
     return found.cFileName[0] != '.';
 }
 
@@ -46,19 +44,18 @@ void listInto(set<fbk>& entries, const char* pattern, DWORD filter) {
 
 // An empty folder or pattern is not given. A folder of "" would make the search "\*.*", the root
 // of the current drive.
-bool given(const char* text) { return text && *text; }
+bool given(const char* text) {
+    return text && *text;
+}
 
 } // namespace
 
 dirct::dirct(const char* path, const char* filePattern, const char* dirPattern)
     : path(path), pattern(filePattern) {
     CharUpperA(this->path);
-    if (!given(path))
-        return;
-    if (given(dirPattern))
-        listInto(dirs, JoinPath(path, dirPattern), FILE_ATTRIBUTE_DIRECTORY);
-    if (given(filePattern))
-        listInto(*this, JoinPath(path, filePattern), 0);
+    if (!given(path)) return;
+    if (given(dirPattern)) listInto(dirs, JoinPath(path, dirPattern), FILE_ATTRIBUTE_DIRECTORY);
+    if (given(filePattern)) listInto(*this, JoinPath(path, filePattern), 0);
 }
 
 bool DeleteFiles(dirct& listing) {

@@ -6,6 +6,10 @@ LOGFONTA sharedFont = {};
 COLORREF sharedColor = RGB(0, 0, 0);
 } // namespace
 
-LOGFONTA* LogFont() { return &sharedFont; }
+LOGFONTA* LogFont() {
+    return &sharedFont;
+}
 
-COLORREF ColorRef() { return sharedColor; }
+COLORREF ColorRef() {
+    return sharedColor;
+}

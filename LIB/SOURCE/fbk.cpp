@@ -12,8 +12,12 @@ void fbk::setName(const char* text) {
 }
 
 namespace {
-bool fits(const char* text) { return text && *text && strlen(text) < sizeof(fbk::name); }
-long long stampOf(const fbk& e) { return ((long long)(e.date & 0xFFFF) << 16) | (e.time & 0xFFFF); }
+bool fits(const char* text) {
+    return text && *text && strlen(text) < sizeof(fbk::name);
+}
+long long stampOf(const fbk& e) {
+    return ((long long)(e.date & 0xFFFF) << 16) | (e.time & 0xFFFF);
+}
 } // namespace
 
 bool fbk::setFoundName(const char* found, const char* shortName) {
@@ -26,9 +30,13 @@ int NewestFirst(const fbk& a, const fbk& b) {
     return x > y ? -1 : x < y ? 1 : 0;
 }
 
-int OldestFirst(const fbk& a, const fbk& b) { return -NewestFirst(a, b); }
+int OldestFirst(const fbk& a, const fbk& b) {
+    return -NewestFirst(a, b);
+}
 
-int ByName(const fbk& a, const fbk& b) { return strcmp(a.name, b.name); }
+int ByName(const fbk& a, const fbk& b) {
+    return strcmp(a.name, b.name);
+}
 
 str TimeText(unsigned time) {
     unsigned hour = (time >> 11) & 31;
@@ -44,8 +52,9 @@ str ListLine(const fbk& entry) {
     const char* dot = strchr(entry.name, '.');
     str base = dot ? str(entry.name, (int)(dot - entry.name)) : str(entry.name);
     str ext(dot ? dot + 1 : "");
-    return str(100, "%-8s\t%-3s\t%9lu\t%s\t%s", (const char*)base, (const char*)ext, (unsigned long)entry.size,
-               (const char*)DateText(entry.date), (const char*)TimeText(entry.time));
+    return str(100, "%-8s\t%-3s\t%9lu\t%s\t%s", (const char*)base, (const char*)ext,
+               (unsigned long)entry.size, (const char*)DateText(entry.date),
+               (const char*)TimeText(entry.time));
 }
 
 long long FileStamp(const fbk& entry) {

@@ -24,7 +24,7 @@ struct fbk {
 // Comparisons for sorting listings: negative when a comes first.
 int NewestFirst(const fbk& a, const fbk& b); // by date, then time, the later first
 int OldestFirst(const fbk& a, const fbk& b);
-int ByName(const fbk& a, const fbk& b);      // strcmp of the names
+int ByName(const fbk& a, const fbk& b); // strcmp of the names
 
 str ListLine(const fbk& entry); // name, extension, size, date and time separated by tabs
 str TimeText(unsigned time);    // 01:05:08 PM; noon and midnight show as 00

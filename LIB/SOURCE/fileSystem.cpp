@@ -7,8 +7,7 @@
 #include <windows.h>
 
 int CreateSimpleDir(const char* path) {
-    if (CreateDirectoryA(path, nullptr))
-        return 1;
+    if (CreateDirectoryA(path, nullptr)) return 1;
     DWORD error = GetLastError();
     return error == ERROR_ALREADY_EXISTS || error == ERROR_ACCESS_DENIED;
 }
@@ -16,11 +15,9 @@ int CreateSimpleDir(const char* path) {
 // The first three characters are taken to be the drive root; the results of the intermediate
 // levels are not examined (on a network path they are the server and share).
 int CreateDir(const char* path) {
-    if (!path || strlen(path) < 3)
-        return 0;
+    if (!path || strlen(path) < 3) return 0;
     for (size_t i = 3; path[i]; ++i)
-        if (path[i] == '\\')
-            CreateSimpleDir(str(path, (int)i));
+        if (path[i] == '\\') CreateSimpleDir(str(path, (int)i));
     return CreateSimpleDir(path);
 }
 
@@ -33,8 +30,7 @@ strs MissingDirs(const char* path) {
     for (int i = root + 1; i <= n; ++i)
         if (i == n || path[i] == '\\') {
             str level(path, i);
-            if (GetFileAttributesA(level) == INVALID_FILE_ATTRIBUTES)
-                missing.add(level);
+            if (GetFileAttributesA(level) == INVALID_FILE_ATTRIBUTES) missing.add(level);
         }
     return missing;
 }
@@ -51,27 +47,25 @@ str CurrentDir() {
 }
 
 int ChangeDir(const char* path) {
-    if (!path || strlen(path) < 3 || path[1] != ':' || !IsCharAlphaA(path[0]))
-        return 0;
+    if (!path || strlen(path) < 3 || path[1] != ':' || !IsCharAlphaA(path[0])) return 0;
     char drive[3] = {path[0], ':', 0};
     char driveVariable[4] = {'=', path[0], ':', 0};
-    if (!SetCurrentDirectoryA(drive) || !SetCurrentDirectoryA(path + 2))
-        return 0;
+    if (!SetCurrentDirectoryA(drive) || !SetCurrentDirectoryA(path + 2)) return 0;
     SetEnvironmentVariableA(driveVariable, CurrentDir());
     return 1;
 }
 
 namespace {
-bool exists(const char* path) { return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
+bool exists(const char* path) {
+    return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
+}
 
 // Only a name that was free before the call and holds something after a failure is the call's
 // own part; the original must still be there, so that nothing is lost by deleting the part.
 bool whole(bool done, bool taken, const char* from, const char* to) {
-    if (done)
-        return true;
+    if (done) return true;
     DWORD error = GetLastError();
-    if (!taken && exists(to) && exists(from))
-        DeleteFileA(to);
+    if (!taken && exists(to) && exists(from)) DeleteFileA(to);
     SetLastError(error);
     return false;
 }

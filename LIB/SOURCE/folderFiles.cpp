@@ -141,8 +141,7 @@ str DeleteFolderFiles(const char* folder, const char* keep) {
     std::list<str> letGo;
     str stuck;
     do {
-        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-            continue;
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
         std::unique_ptr<doomedFile> file = openDoomed(entryPath(given, found), held, letGo);
         if (file->gone()) continue;
         if (file->noHandleLeft())

@@ -28,7 +28,9 @@ genApp::~genApp() {
     MainWindow = nullptr;
 }
 
-int genApp::Run() { return runWith("bwcc32.dll"); }
+int genApp::Run() {
+    return runWith("bwcc32.dll");
+}
 
 bool genApp::CustomControlsNeeded() {
     return customControls("bwcc32.dll");
@@ -44,26 +46,27 @@ int genApp::runWith(const char* library) {
     if (!customControls(library)) return 1;
     int status = TApplication::Run();
     resources.clear();
-    if (prefs)
-        prefs->saveAll();
+    if (prefs) prefs->saveAll();
     return status;
 }
 
 void genApp::InitInstance() {
     if (prefItem* position = prefs ? prefs->findItem(ID_MAIN_POSITION) : nullptr)
-        if (PositionMaximised(position->getText()))
-            showCommand = SW_SHOWMAXIMIZED;
+        if (PositionMaximised(position->getText())) showCommand = SW_SHOWMAXIMIZED;
     TApplication::InitInstance();
     HAccTable = LoadAcceleratorsA(hInstance, "accCommands");
 }
 
 const char* genApp::ErrorText(int code) {
-    static const char* const texts[] = {"Invalid child", "Invalid client", "Invalid main window", "Invalid module",
-                                        "Invalid window", "System Memory Is Low! Please Close One or More Windows."};
+    static const char* const texts[] = {
+        "Invalid child",  "Invalid client", "Invalid main window",
+        "Invalid module", "Invalid window", "System Memory Is Low! Please Close One or More Windows."};
     return code <= -1 && code >= -6 ? texts[-code - 1] : "?";
 }
 
-void genApp::Error(int code) { MsgBox(ErrorText(code), MB_ICONHAND, Name, nullptr); }
+void genApp::Error(int code) {
+    MsgBox(ErrorText(code), MB_ICONHAND, Name, nullptr);
+}
 
 int genApp::MsgBox(const str& text, unsigned style, const str& caption, HWND owner) {
     return ::MsgBox(text, style, caption, owner);
@@ -108,9 +111,13 @@ str genApp::moduleFileName(HMODULE module) {
     return lossy.isNull() ? str("") : lossy;
 }
 
-str genApp::appFileName() { return moduleFileName(hInstance); }
+str genApp::appFileName() {
+    return moduleFileName(hInstance);
+}
 
-str genApp::appFolder() { return DirOf(appFileName()); }
+str genApp::appFolder() {
+    return DirOf(appFileName());
+}
 
 str genApp::shortPathName(const char* path) {
     str buffer(pathBuffer, '\0');

@@ -37,17 +37,17 @@ public:
 
     // The module's file (null: the program's own), spelled so that the ANSI calls find it.
     static str moduleFileName(HMODULE module);
-    str appFileName();                      // the file of this application's instance
-    str appFolder();                        // DirOf the file: C:\Tools\x.exe gives C:\Tools
-    str shortPathName(const char* path);    // 8.3 form of an existing path; else the path itself
+    str appFileName();                   // the file of this application's instance
+    str appFolder();                     // DirOf the file: C:\Tools\x.exe gives C:\Tools
+    str shortPathName(const char* path); // 8.3 form of an existing path; else the path itself
     str WindowsDir();
 
     str commandLine;
-    int anyPosition;     // 1: the windows' move and size rule is off
-    pref* prefs;         // set by the derived application; never deleted here
-    kron stopwatch;      // the application's stopwatch, for programs that time their work
-    char closing[2];     // set while the main window's close check runs
-    resrcs resources;    // released after the default run's message loop
+    int anyPosition;  // 1: the windows' move and size rule is off
+    pref* prefs;      // set by the derived application; never deleted here
+    kron stopwatch;   // the application's stopwatch, for programs that time their work
+    char closing[2];  // set while the main window's close check runs
+    resrcs resources; // released after the default run's message loop
 
 protected:
     // The default run with the custom-control library of the given name.

@@ -5,14 +5,11 @@ inputDlg::inputDlg(HWND parent) : winDlg(parent, "inputDlg"), text(nullptr), pro
 
 void inputDlg::SetupWindow() {
     winDlg::SetupWindow();
-    if (prompt.length() > 0)
-        SetItemText(promptId, prompt);
-    if (text && text->length() > 0)
-        SetItemText(editId, *text);
+    if (prompt.length() > 0) SetItemText(promptId, prompt);
+    if (text && text->length() > 0) SetItemText(editId, *text);
 }
 
 bool inputDlg::CanClose() {
-    if (text)
-        *text = ItemText(editId);
+    if (text) *text = ItemText(editId);
     return true;
 }

@@ -26,8 +26,7 @@ public:
 
     // Appends; an owning list takes the element over. A null element is ignored.
     void add(T* element) {
-        if (!element)
-            return;
+        if (!element) return;
         node* n = new node{last, element, nullptr};
         if (!first)
             first = cursor = n;
@@ -86,8 +85,7 @@ public:
 
     // Removes the node at the cursor, which then moves to the previous node, or to the new first.
     void remove() {
-        if (!cursor)
-            return;
+        if (!cursor) return;
         node* n = cursor;
         (n->prev ? n->prev->next : first) = n->next;
         (n->next ? n->next->prev : last) = n->prev;

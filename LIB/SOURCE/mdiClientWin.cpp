@@ -8,7 +8,6 @@ mdiClientWin::mdiClientWin(TWindow* frame) : TMDIClient(frame), winX(this) {}
 void mdiClientWin::TileChildren() {
     HWND active = ActiveChild();
     TMDIClient::TileChildren();
-    if (active && IsWindow(active))
-        SendMessageA(HWindow, WM_MDIACTIVATE, (WPARAM)active, 0);
+    if (active && IsWindow(active)) SendMessageA(HWindow, WM_MDIACTIVATE, (WPARAM)active, 0);
     mdiWin::tilePending = 0;
 }

@@ -24,8 +24,7 @@ LRESULT CALLBACK inFront(int code, WPARAM wParam, LPARAM lParam) {
 
 int MsgBox(const str& text, unsigned style, const str& caption, HWND owner) {
     int sound = MsgBoxBeep(style);
-    if (sound >= 0)
-        MessageBeep((UINT)sound);
+    if (sound >= 0) MessageBeep((UINT)sound);
     HHOOK hook = owner ? nullptr : SetWindowsHookExA(WH_CALLWNDPROC, inFront, nullptr, GetCurrentThreadId());
     int answer = MessageBoxExA(owner, text, caption, style, 0);
     if (hook) UnhookWindowsHookEx(hook);

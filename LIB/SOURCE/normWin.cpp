@@ -9,8 +9,7 @@ normWin::normWin(TWindow* parentWindow, const char* title, winX* parent)
 }
 
 UINT MoveAndSizeFlags(UINT flags, bool anyPosition, bool mayMove, bool maySize) {
-    if (anyPosition || (mayMove && maySize))
-        return flags;
+    if (anyPosition || (mayMove && maySize)) return flags;
     return flags | (mayMove ? 0 : SWP_NOMOVE) | (maySize ? 0 : SWP_NOSIZE);
 }
 

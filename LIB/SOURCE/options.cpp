@@ -10,7 +10,9 @@ options::options() {
     prefixes.add("/");
 }
 
-bool options::isSwitch(const char* token) { return isSwitch(token, strlen(token ? token : "")); }
+bool options::isSwitch(const char* token) {
+    return isSwitch(token, strlen(token ? token : ""));
+}
 
 // A prefix matches when the token goes on past its end; compared in place, without measuring it.
 bool options::isSwitch(const char* token, size_t length) {
@@ -19,8 +21,7 @@ bool options::isSwitch(const char* token, size_t length) {
         size_t i = 0;
         while (prefix[i] && i < length && token[i] == prefix[i])
             ++i;
-        if (!prefix[i] && length > i)
-            return true;
+        if (!prefix[i] && length > i) return true;
     }
     return false;
 }
@@ -43,9 +44,13 @@ int options::parse(const char* text, const char* separators, bool keepArgs) {
     return count;
 }
 
-int options::parseList(const char* text) { return parse(text, ",", true); }
+int options::parseList(const char* text) {
+    return parse(text, ",", true);
+}
 
-int options::parseWords(const char* text) { return parse(text, " ", false); }
+int options::parseWords(const char* text) {
+    return parse(text, " ", false);
+}
 
 int options::parseArgs(int& argc, char** argv) {
     int kept = 1;
@@ -62,7 +67,6 @@ int options::parseArgs(int& argc, char** argv) {
 const char* options::lookup(const char* name) {
     size_t len = strlen(name ? name : "");
     for (str* s = toFirst(0); s; s = move(1))
-        if (strncmp(*s, name ? name : "", len) == 0)
-            return (const char*)*s + len;
+        if (strncmp(*s, name ? name : "", len) == 0) return (const char*)*s + len;
     return nullptr;
 }

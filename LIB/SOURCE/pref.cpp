@@ -20,12 +20,13 @@ pref::pref(genApp& app, prefItem* items, int count, const str& sectionName, cons
 
 prefItem* pref::findItem(int id) {
     for (int i = 0; i < count; ++i)
-        if (items[i].id == id)
-            return &items[i];
+        if (items[i].id == id) return &items[i];
     return nullptr;
 }
 
-bool pref::hasItem(int id) { return findItem(id) != nullptr; }
+bool pref::hasItem(int id) {
+    return findItem(id) != nullptr;
+}
 
 bool pref::saveAll() {
     notSaved = nullptr;

@@ -1,18 +1,20 @@
 // prefDlg: moving the store's items into and out of the dialog, and the reset command.
 #include "prefDlg.h"
 
-prefDlg::prefDlg(HWND parent, const str& templateName, pref* store) : winDlg(parent, templateName), store(store) {}
+prefDlg::prefDlg(HWND parent, const str& templateName, pref* store)
+    : winDlg(parent, templateName), store(store) {}
 
 void prefDlg::SetupWindow() {
     winDlg::SetupWindow();
     transferToControls();
 }
 
-bool prefDlg::CanClose() { return transferFromControls(); }
+bool prefDlg::CanClose() {
+    return transferFromControls();
+}
 
 bool prefDlg::EvCommand(int id) {
-    if (id != resetCommand)
-        return winDlg::EvCommand(id);
+    if (id != resetCommand) return winDlg::EvCommand(id);
     resetAll();
     return true;
 }
@@ -30,10 +32,9 @@ bool prefDlg::transferFromControls() {
 }
 
 void prefDlg::resetAll() {
-    if (!store)
-        return;
-    if (DlgMessage("All Preferences (including print settings) will be reset to factory defaults.\nProceed?", 36,
-                   "Preferences") != IDYES)
+    if (!store) return;
+    if (DlgMessage("All Preferences (including print settings) will be reset to factory defaults.\nProceed?",
+                   36, "Preferences") != IDYES)
         return;
     for (int i = 0; i < store->count; ++i)
         store->items[i].resetToDefault();

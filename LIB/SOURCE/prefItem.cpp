@@ -34,8 +34,8 @@ prefItem::prefItem(int id, const char* name, const char* defaultText, int contro
       kind(0), control(control), assigned(0) {}
 
 prefItem::prefItem(int id, const char* name, int control, int defaultNumber, int kind)
-    : id(id), name(name), owner(nullptr), value(str(defaultNumber)), defaultValue(str(defaultNumber)), dirty(0),
-      unread(1), kind(kind), control(control), assigned(0) {}
+    : id(id), name(name), owner(nullptr), value(str(defaultNumber)), defaultValue(str(defaultNumber)),
+      dirty(0), unread(1), kind(kind), control(control), assigned(0) {}
 
 // The buffer starts at 1000 characters and grows while the value may not have fitted, so that a
 // long value is read whole (up to a megabyte) and a later write cannot cut what the file holds.
@@ -43,8 +43,7 @@ prefItem::prefItem(int id, const char* name, int control, int defaultNumber, int
 // closing quote of its extra pair: the reading is only trusted two short of the buffer's end.
 // A key that the file lacks leaves stored null and the value as it is.
 void prefItem::readProfile() {
-    if (!unread)
-        return;
+    if (!unread) return;
     for (int size = readBuffer;; size *= 2) {
         str buffer(size, '\0');
         DWORD n = GetPrivateProfileStringA(owner->section, name, noValue, buffer, size, owner->fileName);
@@ -58,8 +57,7 @@ void prefItem::readProfile() {
 }
 
 bool prefItem::writeProfile() {
-    if (!dirty)
-        return true;
+    if (!dirty) return true;
     if (!unread && !stored.isNull() && value.compare(stored) == 0) return true;
     if (!storable(value) ||
         !WritePrivateProfileStringA(owner->section, name, fileText(value), owner->fileName))
@@ -107,10 +105,18 @@ bool prefItem::setText(const str& text) {
     assign(text);
     return true;
 }
-void prefItem::setInt(int v) { assign(str(v)); }
-void prefItem::setLong(long v) { assign(str(v)); }
-void prefItem::setDouble(double v) { assign(str(v)); }
-void prefItem::resetToDefault() { assign(defaultValue); }
+void prefItem::setInt(int v) {
+    assign(str(v));
+}
+void prefItem::setLong(long v) {
+    assign(str(v));
+}
+void prefItem::setDouble(double v) {
+    assign(str(v));
+}
+void prefItem::resetToDefault() {
+    assign(defaultValue);
+}
 
 void prefItem::revert() {
     readProfile();
@@ -118,8 +124,7 @@ void prefItem::revert() {
 }
 
 void prefItem::toControl(winDlg& dialog) {
-    if (control == -1 || !dialog.Item(control))
-        return;
+    if (control == -1 || !dialog.Item(control)) return;
     readProfile();
     int number = IntOf(value);
     if (kind == 1)
@@ -131,8 +136,7 @@ void prefItem::toControl(winDlg& dialog) {
 }
 
 void prefItem::fromControl(winDlg& dialog) {
-    if (control == -1 || !dialog.Item(control))
-        return;
+    if (control == -1 || !dialog.Item(control)) return;
     str before(value);
     if (kind == 1)
         value = str(dialog.IsChecked(control));

@@ -9,8 +9,7 @@
 LONG ReadRegistry(HKEY root, const char* keyPath, const char* valueName, str& out) {
     keyHandle key;
     LONG code = RegOpenKeyExA(root, keyPath, 0, KEY_READ, key.receive());
-    if (code != ERROR_SUCCESS)
-        return code;
+    if (code != ERROR_SUCCESS) return code;
     DWORD size = 0;
     code = RegQueryValueExA(key, valueName, nullptr, nullptr, nullptr, &size);
     if (code != ERROR_SUCCESS) return code;
@@ -20,18 +19,17 @@ LONG ReadRegistry(HKEY root, const char* keyPath, const char* valueName, str& ou
     str data(size < (DWORD)INT_MAX ? (int)size : 0, ' ');
     size = (DWORD)data.length();
     code = RegQueryValueExA(key, valueName, nullptr, nullptr, (BYTE*)(char*)data, &size);
-    if (code == ERROR_SUCCESS)
-        out.swap(data); // the bytes as stored, binary values included
+    if (code == ERROR_SUCCESS) out.swap(data); // the bytes as stored, binary values included
     return code;
 }
 
-int WriteRegistry(HKEY root, const char* keyPath, const char* valueName, DWORD kind, const void* data, DWORD size) {
+int WriteRegistry(HKEY root, const char* keyPath, const char* valueName, DWORD kind, const void* data,
+                  DWORD size) {
     if (!data && kind != REG_SZ) // no bytes to take the count from
         return 0;
     const char* keyClass = "hex";
     if (kind == REG_SZ) {
-        if (!data)
-            data = "";
+        if (!data) data = "";
         keyClass = "String";
         size = (DWORD)strlen((const char*)data) + 1;
     } else if (kind == REG_DWORD) {

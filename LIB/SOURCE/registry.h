@@ -14,7 +14,8 @@ LONG ReadRegistry(HKEY root, const char* keyPath, const char* valueName, str& ou
 // (4 bytes; size is ignored) or REG_BINARY (size bytes), creating the key and any missing keys
 // above it. Null data writes "" as a text and nothing of any other kind (the result is then 0).
 // Returns 1 on success, 0 on failure.
-int WriteRegistry(HKEY root, const char* keyPath, const char* valueName, DWORD kind, const void* data, DWORD size);
+int WriteRegistry(HKEY root, const char* keyPath, const char* valueName, DWORD kind, const void* data,
+                  DWORD size);
 
 // Deletes one value. Returns 1 when the value is gone afterwards (also when it or its key was
 // never there), 0 on any other failure.

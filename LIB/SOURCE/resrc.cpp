@@ -26,4 +26,6 @@ resrcs& programResources() {
 }
 } // namespace
 
-void RetResrc(resrc* record) { programResources().add(record); }
+void RetResrc(resrc* record) {
+    programResources().add(record);
+}

@@ -23,8 +23,7 @@ public:
     resrcs(const resrcs&) = delete;
     resrcs& operator=(const resrcs&) = delete;
     void release(resrc* r) override {
-        if (owns && r)
-            r->free();
+        if (owns && r) r->free();
         set<resrc>::release(r);
     }
 };

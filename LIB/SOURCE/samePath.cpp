@@ -13,8 +13,7 @@ const DWORD pathBuffer = MAX_PATH;
 
 str upper(const str& s) {
     str u(s);
-    if (u.length())
-        CharUpperBuffA(u, (DWORD)u.length());
+    if (u.length()) CharUpperBuffA(u, (DWORD)u.length());
     return u;
 }
 
@@ -54,8 +53,7 @@ str longForm(const str& full) {
     str longer = longPathOf(full);
     if (!longer.isNull() && stillNames(longer, full)) return longer;
     str folder = DirOf(full);
-    if (folder.length() < 3 || folder.length() >= full.length())
-        return full;
+    if (folder.length() < 3 || folder.length() >= full.length()) return full;
     str above = longForm(folder);
     str level = JoinPath(above, FileOf(full));
     str levelLonger = longPathOf(level);
@@ -102,8 +100,7 @@ bool fileIdentity::mayBe(void* handle) const {
 }
 
 str LongFullPath(const char* path) {
-    if (!path || !*path)
-        return str(path);
+    if (!path || !*path) return str(path);
     str full(pathBuffer, '\0');
     DWORD n = GetFullPathNameA(path, pathBuffer, full, nullptr);
     str result = n == 0 || n >= pathBuffer ? str(path) : str((const char*)full);

@@ -20,8 +20,7 @@ public:
     ~set() override { this->clear(); }
 
     void release(T* element) override {
-        if (owns)
-            delete element;
+        if (owns) delete element;
     }
     T* copyOf(T* element) override { return owns ? new T(*element) : element; }
 

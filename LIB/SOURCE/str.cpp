@@ -12,32 +12,36 @@
 
 namespace {
 
-const char* textOf(const char* s) { return s ? s : ""; }
+const char* textOf(const char* s) {
+    return s ? s : "";
+}
 
-bool isLower(char c) { return c >= 'a' && c <= 'z'; }
-bool isUpper(char c) { return c >= 'A' && c <= 'Z'; }
+bool isLower(char c) {
+    return c >= 'a' && c <= 'z';
+}
+bool isUpper(char c) {
+    return c >= 'A' && c <= 'Z';
+}
 
 int hexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
     return -1;
 }
 
 } // namespace
 
-void str::refuse() { throw std::bad_alloc(); }
+void str::refuse() {
+    throw std::bad_alloc();
+}
 
 str::str() : s(nullptr) {}
 
 // The count never reaches past the terminator, whatever the caller passes; only the first n
 // characters are looked at, so taking a piece of a long text costs the piece, not the text.
 str::str(const char* text, int n) : s(nullptr) {
-    if (!text)
-        return;
+    if (!text) return;
     if (n < 0) {
         s = copyOf(text, strlen(text));
         return;
@@ -48,15 +52,20 @@ str::str(const char* text, int n) : s(nullptr) {
 
 str::str(const str& other) : str(other.s) {}
 
-str::str(int value) : s(new char[50]) { snprintf(s, 50, "%d", value); }
+str::str(int value) : s(new char[50]) {
+    snprintf(s, 50, "%d", value);
+}
 
-str::str(long value) : s(new char[50]) { snprintf(s, 50, "%ld", value); }
+str::str(long value) : s(new char[50]) {
+    snprintf(s, 50, "%ld", value);
+}
 
-str::str(double value) : s(new char[201]) { snprintf(s, 201, "%g", value); }
+str::str(double value) : s(new char[201]) {
+    snprintf(s, 201, "%g", value);
+}
 
 str::str(int n, char c) : s(nullptr) {
-    if (n < 0)
-        n = 0;
+    if (n < 0) n = 0;
     s = arrayFor((unsigned)n);
     memset(s, c, (size_t)n);
     s[n] = 0;
@@ -64,8 +73,7 @@ str::str(int n, char c) : s(nullptr) {
 
 // Bounded formatting: a result longer than n characters is cut, never written past the array.
 str::str(int n, const char* format, ...) : s(nullptr) {
-    if (n < 0)
-        n = 0;
+    if (n < 0) n = 0;
     s = arrayFor((unsigned)n);
     memset(s, 0, (size_t)n + 1);
     va_list args;
@@ -79,7 +87,9 @@ void str::take(char* array) {
     s = array;
 }
 
-str& str::operator=(const str& other) { return *this = other.s; }
+str& str::operator=(const str& other) {
+    return *this = other.s;
+}
 
 str& str::operator=(const char* text) {
     take(text ? copyOf(text, strlen(text)) : nullptr);
@@ -87,10 +97,8 @@ str& str::operator=(const char* text) {
 }
 
 str str::operator+(const char* right) const {
-    if (!right)
-        return *this;
-    if (!s)
-        return str(right);
+    if (!right) return *this;
+    if (!s) return str(right);
     size_t la = strlen(s), lb = strlen(right);
     str result;
     result.s = arrayFor((unsigned long long)la + lb);
@@ -99,7 +107,9 @@ str str::operator+(const char* right) const {
     return result;
 }
 
-str str::operator+(const str& right) const { return *this + right.s; }
+str str::operator+(const str& right) const {
+    return *this + right.s;
+}
 
 str& str::operator+=(const char* right) {
     str joined = *this + right;
@@ -108,16 +118,21 @@ str& str::operator+=(const char* right) {
     return *this;
 }
 
-str& str::operator+=(const str& right) { return *this += right.s; }
+str& str::operator+=(const str& right) {
+    return *this += right.s;
+}
 
-str operator+(const char* left, const str& right) { return str(left) + right; }
+str operator+(const char* left, const str& right) {
+    return str(left) + right;
+}
 
-int str::length() const { return s ? (int)strlen(s) : 0; }
+int str::length() const {
+    return s ? (int)strlen(s) : 0;
+}
 
 bool str::isBlank() const {
     for (const char* p = textOf(s); *p; ++p)
-        if (*p != ' ')
-            return false;
+        if (*p != ' ') return false;
     return true;
 }
 
@@ -127,13 +142,17 @@ bool str::startsWith(const char* p) const {
     return strlen(t) >= n && memcmp(t, textOf(p), n) == 0;
 }
 
-int str::compare(const str& other) const { return strcmp(textOf(s), textOf(other.s)); }
+int str::compare(const str& other) const {
+    return strcmp(textOf(s), textOf(other.s));
+}
 
 int str::compareN(const str& other, int n) const {
     return n <= 0 ? 0 : strncmp(textOf(s), textOf(other.s), (size_t)n);
 }
 
-int compareStr(const str& a, const str& b) { return a.compare(b); }
+int compareStr(const str& a, const str& b) {
+    return a.compare(b);
+}
 
 int IntOf(const char* text) {
     long value = strtol(textOf(text), nullptr, 10); // LONG_MAX or LONG_MIN past a long
@@ -148,8 +167,7 @@ int str::find(const char* text) const {
 
 int str::firstNotOf(char c) const {
     for (const char* p = textOf(s); *p; ++p)
-        if (*p != c)
-            return (int)(p - s);
+        if (*p != c) return (int)(p - s);
     return -1;
 }
 
@@ -162,8 +180,7 @@ int str::countOf(char c) const {
 
 char str::firstUpper() const {
     for (const char* p = textOf(s); *p; ++p)
-        if (isUpper(*p))
-            return *p;
+        if (isUpper(*p)) return *p;
     return 0;
 }
 
@@ -175,15 +192,13 @@ double str::hexValue() const {
 }
 
 str& str::upperFirst() {
-    if (s && isLower(s[0]))
-        s[0] = (char)(s[0] - 'a' + 'A');
+    if (s && isLower(s[0])) s[0] = (char)(s[0] - 'a' + 'A');
     return *this;
 }
 
 void str::lower() {
     for (char* p = s; p && *p; ++p)
-        if (isUpper(*p))
-            *p = (char)(*p - 'A' + 'a');
+        if (isUpper(*p)) *p = (char)(*p - 'A' + 'a');
 }
 
 str& str::capitalize() {
@@ -196,8 +211,7 @@ str& str::capitalizeWords(const char* separators) {
     tokenScan scan(s, separators);
     int start, len;
     while (scan.next(start, len))
-        if (isLower(s[start]))
-            s[start] = (char)(s[start] - 'a' + 'A');
+        if (isLower(s[start])) s[start] = (char)(s[start] - 'a' + 'A');
     return *this;
 }
 
@@ -219,15 +233,13 @@ str str::toLower() const {
 str str::replaceChar(char a, char b) const {
     str result(*this);
     for (char* p = result.s; p && *p; ++p)
-        if (*p == a)
-            *p = b;
+        if (*p == a) *p = b;
     return result;
 }
 
 str str::replace(const char* oldText, const char* newText) const {
     size_t lo = strlen(textOf(oldText));
-    if (lo == 0)
-        return *this;
+    if (lo == 0) return *this;
     const char* t = textOf(s);
     const char* with = textOf(newText);
     size_t ln = strlen(with), matches = 0;
@@ -249,8 +261,7 @@ str str::replace(const char* oldText, const char* newText) const {
 }
 
 str str::repeat(int n) const {
-    if (!s || n == 0)
-        return str();
+    if (!s || n == 0) return str();
     // len is below INT_MAX and times at most 2^31, so their product cannot wrap 64 bits.
     size_t len = strlen(s), times = (size_t)(n < 0 ? -(long long)n : n);
     str result;
@@ -265,8 +276,7 @@ str str::repeat(int n) const {
 }
 
 str str::trim(int side) const {
-    if (!s)
-        return str();
+    if (!s) return str();
     const char* begin = s;
     const char* end = s + strlen(s);
     if (side <= 0)
@@ -281,46 +291,37 @@ str str::trim(int side) const {
 // A start beyond the text gives the padding alone; a null string reads as "".
 str str::mid(int start, int count) const {
     int len = length();
-    if (start < 0)
-        start = 0;
-    if (start > len)
-        start = len;
-    if (count < 0)
-        count = len - start;
+    if (start < 0) start = 0;
+    if (start > len) start = len;
+    if (count < 0) count = len - start;
     str result(count, ' ');
     int n = len - start < count ? len - start : count;
-    if (n > 0)
-        memcpy(result.s, s + start, n);
+    if (n > 0) memcpy(result.s, s + start, n);
     return result;
 }
 
 str str::token(int n, const char* separators) const {
-    if (!s)
-        return str("0");
+    if (!s) return str("0");
     tokenScan scan(s, separators);
     int start, len;
     for (int i = 0; scan.next(start, len); ++i)
-        if (i == n)
-            return str(s + start, len);
+        if (i == n) return str(s + start, len);
     return str();
 }
 
 str str::tokens(int n, int m, const char* separators) const {
-    if (!s)
-        return str("0");
+    if (!s) return str("0");
     tokenScan scan(s, separators);
     int start, len, first = -1, end = 0;
     for (int i = 0; scan.next(start, len); ++i) {
-        if (i == n)
-            first = start;
+        if (i == n) first = start;
         if (first >= 0) {
             end = start + len;
             if (m <= 0 || i - n == m - 1) // i >= n here, so neither side overflows
                 break;
         }
     }
-    if (first < 0)
-        return str();
+    if (first < 0) return str();
     return m <= 0 ? str(s + first) : str(s + first, end - first);
 }
 
@@ -333,19 +334,16 @@ int str::tokenCount(const char* separators) const {
 }
 
 int str::tokenPos(int n, const char* separators) const {
-    if (!s)
-        return -1;
+    if (!s) return -1;
     tokenScan scan(s, separators);
     int start, len;
     for (int i = 0; scan.next(start, len); ++i)
-        if (i == n)
-            return start;
+        if (i == n) return start;
     return -1;
 }
 
 str str::toHex(const void* bytes, int count) {
-    if (count <= 0 || !bytes)
-        return str();
+    if (count <= 0 || !bytes) return str();
     static const char digits[] = "0123456789ABCDEF";
     const unsigned char* b = (const unsigned char*)bytes;
     str result;

@@ -20,22 +20,22 @@
 // toHex) throws std::bad_alloc, as an allocation that fails does, and never makes a short array.
 class str {
 public:
-    str();                              // null string
+    str(); // null string
     // A copy; a null pointer gives a null string. Inline, so that a literal's length is known
     // when the caller is compiled.
     str(const char* text) : s(text ? copyOf(text, strlen(text)) : nullptr) {}
-    str(const char* text, int n);       // first n characters (n < 0: all); n must not exceed the length
+    str(const char* text, int n); // first n characters (n < 0: all); n must not exceed the length
     str(const str& other);
-    explicit str(int value);            // decimal text
-    explicit str(long value);           // decimal text
-    explicit str(double value);         // "%g"
-    str(int n, char c);                 // n copies of c
+    explicit str(int value);    // decimal text
+    explicit str(long value);   // decimal text
+    explicit str(double value); // "%g"
+    str(int n, char c);         // n copies of c
     // Formats into an array of n+1 zero bytes; a longer result is cut to n characters.
     str(int n, const char* format, ...) STR_PRINTF_CHECK(3, 4);
     ~str() { delete[] s; }
 
-    str& operator=(const str& other);   // safe for self-assignment
-    str& operator=(const char* text);   // safe for a pointer into this string's own text
+    str& operator=(const str& other); // safe for self-assignment
+    str& operator=(const char* text); // safe for a pointer into this string's own text
 
     str operator+(const char* right) const;
     str operator+(const str& right) const;
@@ -52,31 +52,31 @@ public:
     }
 
     bool isNull() const { return s == nullptr; }
-    int length() const;                 // 0 for a null string
+    int length() const; // 0 for a null string
 
     // Queries. A null string reads as the empty text.
-    bool isBlank() const;               // only blanks (code 32), or empty, or null
+    bool isBlank() const; // only blanks (code 32), or empty, or null
     bool startsWith(const char* p) const;
     int compare(const str& other) const;
     int compareN(const str& other, int n) const;
-    int find(const char* text) const;   // offset of the first occurrence, or -1
-    int firstNotOf(char c) const;       // offset of the first character other than c, or -1
+    int find(const char* text) const; // offset of the first occurrence, or -1
+    int firstNotOf(char c) const;     // offset of the first character other than c, or -1
     int countOf(char c) const;
-    char firstUpper() const;            // first upper-case ASCII letter, or 0
-    double hexValue() const;            // value of the leading hexadecimal digits
+    char firstUpper() const; // first upper-case ASCII letter, or 0
+    double hexValue() const; // value of the leading hexadecimal digits
 
     // In place; each returns the string.
     str& upperFirst();
     str& capitalize();
     str& capitalizeWords(const char* separators);
-    str& chop();                        // removes trailing carriage returns and line feeds
+    str& chop(); // removes trailing carriage returns and line feeds
 
     // New strings; this one is unchanged.
-    str toLower() const;                // ASCII letters to lower case
+    str toLower() const; // ASCII letters to lower case
     str replaceChar(char a, char b) const;
     str replace(const char* oldText, const char* newText) const; // empty old text: a copy
-    str repeat(int n) const;            // n < 0: the reversed text -n times; 0: null
-    str trim(int side = 0) const;       // side < 0 leading, > 0 trailing, 0 both; blanks only
+    str repeat(int n) const;                                     // n < 0: the reversed text -n times; 0: null
+    str trim(int side = 0) const;        // side < 0 leading, > 0 trailing, 0 both; blanks only
     str mid(int start, int count) const; // padded with blanks to count; count < 0: to the end
 
     // Tokens: maximal runs of characters not in the separator set. For a null string token and
@@ -97,8 +97,7 @@ private:
     // one whose array size does not fit an int is refused (refuse: std::bad_alloc, as a failed
     // allocation), before any size computed from it can wrap on a 32-bit system.
     static char* arrayFor(unsigned long long n) {
-        if (n >= (unsigned long long)INT_MAX)
-            refuse();
+        if (n >= (unsigned long long)INT_MAX) refuse();
         return new char[(size_t)n + 1];
     }
     [[noreturn]] static void refuse();
@@ -110,8 +109,8 @@ private:
         a[n] = 0;
         return a;
     }
-    void take(char* array);             // frees the old array, keeps the new one
-    void lower();                       // ASCII letters to lower case
+    void take(char* array); // frees the old array, keeps the new one
+    void lower();           // ASCII letters to lower case
 };
 
 // The comparison with which string lists are sorted (strcmp's sign convention).

@@ -14,7 +14,9 @@
 #include <utility>
 #include <vector>
 
-strs::strs(int width, const char* text) { wrap(width, text); }
+strs::strs(int width, const char* text) {
+    wrap(width, text);
+}
 
 strs::strs(int width, const strs& list) {
     for (node* n = list.first; n; n = n->next) {
@@ -31,8 +33,7 @@ strs::strs(const str* array, int n) {
 }
 
 void strs::wrap(int width, const char* text) {
-    if (!text)
-        return;
+    if (!text) return;
     if (width < 1) {
         add(text);
         return;
@@ -60,8 +61,7 @@ void strs::wrap(int width, const char* text) {
 // still translates what it reads.
 int strs::read(const char* path) {
     ownedFile f(path, "rt");
-    if (!f)
-        return 0;
+    if (!f) return 0;
     setvbuf(f, nullptr, _IONBF, 0);
     return read((FILE*)f);
 }
@@ -86,8 +86,7 @@ int strs::read(FILE* stream) {
                 atEnd = got == 0;
             }
         }
-        if (from == to)
-            break;
+        if (from == to) break;
         const char* start = block + from;
         size_t most = to - from < piece ? to - from : piece;
         const char* lineFeed = (const char*)memchr(start, '\n', most);
@@ -103,8 +102,7 @@ int strs::read(FILE* stream) {
 // Buffered lines reach the file only when it is closed, so a full disk shows there.
 int strs::write(const char* path, const char* mode) {
     ownedFile f(path, mode);
-    if (!f)
-        return 0;
+    if (!f) return 0;
     int ok = print(f);
     return f.close() && ok;
 }
@@ -112,8 +110,7 @@ int strs::write(const char* path, const char* mode) {
 int strs::print(FILE* stream) {
     int ok = 1;
     for (node* n = first; n; n = n->next)
-        if (fprintf(stream, "%s\n", n->element->isNull() ? "" : (const char*)*n->element) < 0)
-            ok = 0;
+        if (fprintf(stream, "%s\n", n->element->isNull() ? "" : (const char*)*n->element) < 0) ok = 0;
     return ok;
 }
 
@@ -167,8 +164,7 @@ void strs::sortByText() {
 // size_t of 32 bits would wrap before the check.
 str strs::join() {
     str result; // the one object returned, so that it is not copied on the way out
-    if (!first)
-        return result;
+    if (!first) return result;
     std::vector<std::pair<const char*, size_t>> texts;
     texts.reserve((size_t)count);
     uint64_t total = 0;
@@ -199,8 +195,7 @@ str strs::join() {
 
 bool strs::contains(const char* text) {
     for (node* n = first; n; n = n->next)
-        if (n->element->compare(text) == 0)
-            return true;
+        if (n->element->compare(text) == 0) return true;
     return false;
 }
 
@@ -222,8 +217,7 @@ strs strs::withoutBlankTail() {
     int index = 0, blankFrom = 0;
     for (node* n = first; n; n = n->next) {
         ++index;
-        if (!n->element->isBlank())
-            blankFrom = index;
+        if (!n->element->isBlank()) blankFrom = index;
     }
     strs kept;
     node* n = first;

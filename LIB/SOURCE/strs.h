@@ -40,8 +40,8 @@ public:
     // Chops each entry in place, then joins: a non-empty entry and a blank; an empty one as " \n".
     str join();
     bool contains(const char* text);
-    strs unique();                       // the first of each group of equal entries, in order
-    strs withoutBlankTail();             // without the final run of blank entries
+    strs unique();           // the first of each group of equal entries, in order
+    strs withoutBlankTail(); // without the final run of blank entries
 
 private:
     void sortByText();

@@ -11,8 +11,7 @@ tokenScan::tokenScan(const char* text, const char* separators) : text(text ? tex
 bool tokenScan::next(int& start, int& length) {
     while (text[pos] && separator[(unsigned char)text[pos]])
         ++pos;
-    if (!text[pos])
-        return false;
+    if (!text[pos]) return false;
     start = pos;
     while (text[pos] && !separator[(unsigned char)text[pos]])
         ++pos;

@@ -19,21 +19,23 @@ void winDlg::CloseWindow(int r) {
 void winDlg::Destroy(int r) {
     if (!destroyed) {
         destroyed = 1;
-        if (ownerSlot)
-            *ownerSlot = nullptr;
+        if (ownerSlot) *ownerSlot = nullptr;
     }
     TDialog::Destroy(r);
 }
 
 void winDlg::SetupWindow() {
     TDialog::SetupWindow();
-    if (caption.length() > 0)
-        SetWindowTextA(HWindow, caption);
+    if (caption.length() > 0) SetWindowTextA(HWindow, caption);
 }
 
-int winDlg::IsChecked(int id) { return IsDlgButtonChecked(HWindow, id); }
+int winDlg::IsChecked(int id) {
+    return IsDlgButtonChecked(HWindow, id);
+}
 
-void winDlg::SetCheck(int id, int state) { CheckDlgButton(HWindow, id, state); }
+void winDlg::SetCheck(int id, int state) {
+    CheckDlgButton(HWindow, id, state);
+}
 
 void winDlg::TransferCheck(int id, int& value, int direction) {
     if (direction == 0)
@@ -44,8 +46,7 @@ void winDlg::TransferCheck(int id, int& value, int direction) {
 
 int winDlg::CheckedIndex(int first, int count) {
     for (int i = 0; i < count; ++i)
-        if (IsChecked(first + i))
-            return i;
+        if (IsChecked(first + i)) return i;
     return -1;
 }
 
@@ -65,19 +66,22 @@ void winDlg::TransferRadio(int first, int count, int& value, int direction) {
         value = CheckedIndex(first, count);
 }
 
-HWND winDlg::Item(int id) { return GetDlgItem(HWindow, id); }
+HWND winDlg::Item(int id) {
+    return GetDlgItem(HWindow, id);
+}
 
 str winDlg::ItemText(int id) {
     // The whole text: a value cut here would be written back cut when the dialog is confirmed.
     int size = GetWindowTextLengthA(Item(id)) + 1;
-    if (size < itemTextBuffer)
-        size = itemTextBuffer;
+    if (size < itemTextBuffer) size = itemTextBuffer;
     str buffer(size, '\0');
     GetDlgItemTextA(HWindow, id, buffer, size);
     return str((const char*)buffer);
 }
 
-void winDlg::SetItemText(int id, const str& text) { SetDlgItemTextA(HWindow, id, text); }
+void winDlg::SetItemText(int id, const str& text) {
+    SetDlgItemTextA(HWindow, id, text);
+}
 
 int winDlg::DlgMessage(const str& text, unsigned type, const str& boxCaption) {
     const char* appName = TApplication::current ? TApplication::current->Name : "";

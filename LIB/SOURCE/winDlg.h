@@ -18,11 +18,11 @@ public:
     int IsChecked(int id);
     void SetCheck(int id, int state);
     void TransferCheck(int id, int& value, int direction);
-    int CheckedIndex(int first, int count);  // offset of the first checked of first.., or -1
+    int CheckedIndex(int first, int count);         // offset of the first checked of first.., or -1
     void SetRadio(int first, int count, int index); // an index outside 0..count-1 checks none
     void TransferRadio(int first, int count, int& value, int direction);
-    HWND Item(int id);                       // null when the template has no such control
-    str ItemText(int id);                    // the whole text; "" when there is no such control
+    HWND Item(int id);    // null when the template has no such control
+    str ItemText(int id); // the whole text; "" when there is no such control
     void SetItemText(int id, const str& text);
     // A message box owned by the dialog; an empty caption gives the application's name.
     int DlgMessage(const str& text, unsigned type, const str& caption);

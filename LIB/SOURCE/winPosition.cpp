@@ -33,7 +33,6 @@ str PositionText(const winPlace& place, bool maximised, int screenWidth, int scr
 }
 
 bool PositionMaximised(const str& text) {
-    if (text.isNull() || text.tokenCount(" ") <= 4)
-        return false;
+    if (text.isNull() || text.tokenCount(" ") <= 4) return false;
     return IntOf(text.token(4, " ")) != 0;
 }

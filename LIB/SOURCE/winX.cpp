@@ -9,7 +9,9 @@
 int winX::live = 0;
 
 namespace {
-genApp* application() { return static_cast<genApp*>(TApplication::current); }
+genApp* application() {
+    return static_cast<genApp*>(TApplication::current);
+}
 
 prefItem* positionOf(int item) {
     genApp* app = application();
@@ -28,8 +30,7 @@ winX::winX(TWindow* window, winX* parentWindow)
 }
 
 winX::~winX() {
-    if (clearOnDestroy)
-        *clearOnDestroy = nullptr;
+    if (clearOnDestroy) *clearOnDestroy = nullptr;
     --live;
     genApp* app = application();
     if (!app || !app->closing[0]) {
@@ -58,26 +59,30 @@ winX::~winX() {
     }
 }
 
-str winX::getTitle() { return title; }
+str winX::getTitle() {
+    return title;
+}
 
-void winX::setTitle(const str& text) { title = text; }
+void winX::setTitle(const str& text) {
+    title = text;
+}
 
 void winX::repaint() {
-    if (window && window->HWindow)
-        InvalidateRect(window->HWindow, nullptr, TRUE);
+    if (window && window->HWindow) InvalidateRect(window->HWindow, nullptr, TRUE);
 }
 
 SIZE winX::frameSize() {
-    return SIZE{2 * GetSystemMetrics(SM_CXFRAME),
-                GetSystemMetrics(SM_CYCAPTION) + 2 * GetSystemMetrics(SM_CYFRAME) - GetSystemMetrics(SM_CYBORDER)};
+    return SIZE{2 * GetSystemMetrics(SM_CXFRAME), GetSystemMetrics(SM_CYCAPTION) +
+                                                      2 * GetSystemMetrics(SM_CYFRAME) -
+                                                      GetSystemMetrics(SM_CYBORDER)};
 }
 
 void winX::bindPosition(int item) {
     positionItem = item;
     prefItem* position = positionOf(item);
-    if (!position)
-        return;
-    winPlace p = PositionFromText(position->getText(), GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    if (!position) return;
+    winPlace p =
+        PositionFromText(position->getText(), GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
     window->Attr.X = p.left;
     window->Attr.Y = p.top;
     window->Attr.W = p.width;
@@ -92,12 +97,10 @@ int winX::MsgBox(const str& text, unsigned style, const str& caption) {
 
 void winX::showChildren(bool minimised) {
     genApp* app = application();
-    if (app && app->closing[0])
-        return;
+    if (app && app->closing[0]) return;
     for (winX* child = children.toFirst(0); child; child = children.move(1)) {
         HWND w = child->window ? child->window->HWindow : nullptr;
-        if (!w)
-            continue;
+        if (!w) continue;
         if (minimised) {
             ShowWindow(w, SW_MINIMIZE);
             ShowWindow(w, SW_HIDE);
@@ -105,6 +108,5 @@ void winX::showChildren(bool minimised) {
             ShowWindow(w, SW_SHOWNOACTIVATE);
         }
     }
-    if (minimised && window && window->HWindow)
-        SetWindowTextA(window->HWindow, title);
+    if (minimised && window && window->HWindow) SetWindowTextA(window->HWindow, title);
 }

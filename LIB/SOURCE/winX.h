@@ -20,10 +20,10 @@ public:
     winX(const winX&) = delete;
     winX& operator=(const winX&) = delete;
 
-    virtual str getTitle();                       // a copy of title
-    virtual void repaint();                       // the whole window, erased
+    virtual str getTitle(); // a copy of title
+    virtual void repaint(); // the whole window, erased
     virtual void setTitle(const str& text);
-    virtual SIZE frameSize();                     // what the frame and caption add to the client
+    virtual SIZE frameSize(); // what the frame and caption add to the client
     virtual bool mayMove() { return true; }
     virtual bool maySize() { return true; }
     virtual void clearParent() { parent = nullptr; }
@@ -39,10 +39,10 @@ public:
     void showChildren(bool minimised);
 
     TWindow* window;
-    int positionItem;       // -1: the window has no position item
-    int sizeType;           // the last WM_SIZE type (SIZE_MINIMIZED, SIZE_MAXIMIZED, ...)
-    int wasMinimised;       // set while the window is minimised
-    winX** clearOnDestroy;  // a caller's variable that is cleared when the window goes, or null
+    int positionItem;      // -1: the window has no position item
+    int sizeType;          // the last WM_SIZE type (SIZE_MINIMIZED, SIZE_MAXIMIZED, ...)
+    int wasMinimised;      // set while the window is minimised
+    winX** clearOnDestroy; // a caller's variable that is cleared when the window goes, or null
     winX* parent;
     str title;
     looseSet<winX> children;

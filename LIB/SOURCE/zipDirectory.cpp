@@ -89,8 +89,7 @@ public:
         n = end > 0 ? (uint64_t)end : 0;
     }
     ~fileSource() override {
-        if (f)
-            fclose(f);
+        if (f) fclose(f);
     }
     fileSource(const fileSource&) = delete;
     fileSource& operator=(const fileSource&) = delete;
@@ -306,7 +305,8 @@ zipDirectory::verdict checkLocal(zipSource& source, const centralEntry& entry, c
         (uint64_t)entry.localAt + localHeader::size + local.nameLength + local.extraLength + entry.packed;
     uint32_t length = (uint32_t)local.nameLength + local.extraLength;
     std::unique_ptr<unsigned char[]> nameAndExtra(new unsigned char[length]);
-    if (dataEnd > directoryAt || !source.read(entry.localAt + localHeader::size, nameAndExtra.get(), length) ||
+    if (dataEnd > directoryAt ||
+        !source.read(entry.localAt + localHeader::size, nameAndExtra.get(), length) ||
         memcmp(nameAndExtra.get(), name, local.nameLength) != 0)
         return zipDirectory::damaged;
     return checkNames(name, local.nameLength, nameAndExtra.get() + local.nameLength, local.extraLength,
@@ -344,15 +344,13 @@ zipDirectory::verdict readEntry(zipSource& source, uint64_t& pos, uint64_t direc
 } // namespace
 
 bool zipBytes::read(uint64_t offset, void* out, uint32_t count) {
-    if (offset > n || count > n - offset)
-        return false;
+    if (offset > n || count > n - offset) return false;
     memcpy(out, bytes + offset, count);
     return true;
 }
 
 bool StaysInside(const char* name, uint32_t n) {
-    if (n == 0 || isSeparator(name[0]) || memchr(name, ':', n) || memchr(name, '\0', n))
-        return false;
+    if (n == 0 || isSeparator(name[0]) || memchr(name, ':', n) || memchr(name, '\0', n)) return false;
     for (uint32_t start = 0; start < n;) {
         uint32_t end = start;
         while (end < n && !isSeparator(name[end]))
@@ -365,8 +363,7 @@ bool StaysInside(const char* name, uint32_t n) {
 
 zipDirectory::verdict zipDirectory::check(const char* path) {
     fileSource file(path);
-    if (!file.opened())
-        return unreadable;
+    if (!file.opened()) return unreadable;
     return check(file);
 }
 
@@ -374,8 +371,7 @@ zipDirectory::verdict zipDirectory::check(zipSource& source) {
     names.clear();
     offender = str();
     verdict v = readDirectory(source);
-    if (v != sound)
-        names.clear();
+    if (v != sound) names.clear();
     return v;
 }
 
@@ -398,8 +394,7 @@ bool zipDirectory::holdsTopFile(const char* wanted) {
         const char* s = *name;
         while (s[0] == '.' && isSeparator(s[1])) // "./setup.exe" lands at the top too
             s += 2;
-        if (strlen(s) == n && equalIgnoringAsciiCase(s, wanted, n))
-            return true;
+        if (strlen(s) == n && equalIgnoringAsciiCase(s, wanted, n)) return true;
     }
     return false;
 }

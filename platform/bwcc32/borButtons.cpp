@@ -44,16 +44,14 @@ void paintFace(HWND window, HDC dc) {
     DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
     RECT inner = r;
     InflateRect(&inner, -3, -3);
-    if (pushed)
-        OffsetRect(&inner, 1, 1);
+    if (pushed) OffsetRect(&inner, 1, 1);
 
     const char* label = id == IDOK ? "OK" : "Cancel";
     HGDIOBJ oldFont = SelectObject(dc, (HFONT)SendMessageA(window, WM_GETFONT, 0, 0));
     SIZE text;
     GetTextExtentPoint32A(dc, label, lstrlenA(label), &text);
     int glyph = inner.bottom - inner.top - text.cy - 1;
-    if (glyph > 16)
-        glyph = 16;
+    if (glyph > 16) glyph = 16;
     int top = inner.top + (inner.bottom - inner.top - text.cy - (glyph >= 6 ? glyph + 1 : 0)) / 2;
     if (glyph >= 6) {
         drawGlyph(dc, id, (inner.left + inner.right - glyph) / 2, top, glyph);
@@ -63,8 +61,7 @@ void paintFace(HWND window, HDC dc) {
     SetTextColor(dc, GetSysColor(IsWindowEnabled(window) ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
     TextOutA(dc, (inner.left + inner.right - text.cx) / 2, top, label, lstrlenA(label));
     SelectObject(dc, oldFont);
-    if (GetFocus() == window)
-        DrawFocusRect(dc, &inner);
+    if (GetFocus() == window) DrawFocusRect(dc, &inner);
 }
 
 // Messages after which the system procedure may have drawn its own face over ours.
@@ -96,13 +93,10 @@ LRESULT withType(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LONG t
 } // namespace
 
 LRESULT CALLBACK borBtnProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (!hasFace(window))
-        return CallWindowProcA(baseButtonProc, window, message, wParam, lParam);
-    if (paintMessage(window, message, wParam, paintFace))
-        return message == WM_ERASEBKGND;
+    if (!hasFace(window)) return CallWindowProcA(baseButtonProc, window, message, wParam, lParam);
+    if (paintMessage(window, message, wParam, paintFace)) return message == WM_ERASEBKGND;
     LRESULT result = CallWindowProcA(baseButtonProc, window, message, wParam, lParam);
-    if (redrawsFace(message))
-        InvalidateRect(window, nullptr, FALSE);
+    if (redrawsFace(message)) InvalidateRect(window, nullptr, FALSE);
     return result;
 }
 

@@ -12,10 +12,8 @@ namespace {
 
 int shadeOf(HWND window, const RECT& r) {
     int shade = GetWindowLongA(window, shadeSlot) & 0xF;
-    if (shade == BSS_GROUP || shade == BSS_HDIP || shade == BSS_VDIP)
-        return shade;
-    if (r.right - r.left <= 3)
-        return BSS_VDIP;
+    if (shade == BSS_GROUP || shade == BSS_HDIP || shade == BSS_VDIP) return shade;
+    if (r.right - r.left <= 3) return BSS_VDIP;
     return r.bottom - r.top <= 3 ? BSS_HDIP : BSS_GROUP;
 }
 
@@ -78,10 +76,8 @@ LRESULT CALLBACK borShadeProc(HWND window, UINT message, WPARAM wParam, LPARAM l
         cs->style &= ~SS_TYPEMASK;
         SetWindowLongA(window, GWL_STYLE, cs->style);
     }
-    if (paintMessage(window, message, wParam, paintShade))
-        return message == WM_ERASEBKGND;
+    if (paintMessage(window, message, wParam, paintShade)) return message == WM_ERASEBKGND;
     LRESULT result = CallWindowProcA(baseStaticProc, window, message, wParam, lParam);
-    if (message == WM_SETTEXT || message == WM_ENABLE)
-        repaintFramed(window);
+    if (message == WM_SETTEXT || message == WM_ENABLE) repaintFramed(window);
     return result;
 }

@@ -14,8 +14,7 @@ HINSTANCE libraryInstance;
 // its own, when asked for, follows the system class's window bytes, at *slot.
 bool superclass(const char* systemClass, const char* name, WNDPROC proc, WNDPROC* base, int* slot = nullptr) {
     WNDCLASSA wc;
-    if (!GetClassInfoA(nullptr, systemClass, &wc))
-        return false;
+    if (!GetClassInfoA(nullptr, systemClass, &wc)) return false;
     *base = wc.lpfnWndProc;
     if (slot) {
         *slot = wc.cbWndExtra;
@@ -43,8 +42,7 @@ bool registerDialogClass() {
 } // namespace
 
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
-    if (reason == DLL_PROCESS_ATTACH)
-        libraryInstance = instance;
+    if (reason == DLL_PROCESS_ATTACH) libraryInstance = instance;
     return TRUE;
 }
 

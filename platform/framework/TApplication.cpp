@@ -42,16 +42,13 @@ TApplication* TApplication::current = nullptr;
 
 TApplication::~TApplication() {
     delete MainWindow;
-    if (current == this)
-        current = nullptr;
-    if (bwccModule)
-        FreeLibrary(bwccModule);
+    if (current == this) current = nullptr;
+    if (bwccModule) FreeLibrary(bwccModule);
 }
 
 int TApplication::Run() {
     InitInstance();
-    if (Status == 0)
-        MessageLoop();
+    if (Status == 0) MessageLoop();
     // A main window still there when the loop ends (a WM_QUIT from elsewhere) ends now, while the
     // whole application object lives: its end may reach the derived application's members.
     delete MainWindow;
@@ -74,8 +71,7 @@ void TApplication::InitInstance() {
 int TApplication::MessageLoop() {
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        if (MainWindow && MainWindow->PreProcessMsg(msg))
-            continue;
+        if (MainWindow && MainWindow->PreProcessMsg(msg)) continue;
         if (HAccTable && msg.hwnd && TranslateAcceleratorA(GetAncestor(msg.hwnd, GA_ROOT), HAccTable, &msg))
             continue;
         TranslateMessage(&msg);
@@ -89,19 +85,16 @@ bool TApplication::EnableBWCC(bool on, unsigned language, const char* library) {
         BWCCEnabled = false;
         return false;
     }
-    if (BWCCEnabled)
-        return true;
+    if (BWCCEnabled) return true;
     // Switched on again after being off, the library is still loaded: a second load would take
     // a reference that nothing releases.
     if (!bwccModule) bwccModule = loadBesideProgram(library);
-    if (!bwccModule)
-        return false;
+    if (!bwccModule) return false;
     typedef BOOL(WINAPI * intlInit)(UINT);
     typedef BOOL(WINAPI * registerClasses)(HINSTANCE);
     intlInit init = (intlInit)(void*)GetProcAddress(bwccModule, "BWCCIntlInit");
     registerClasses reg = (registerClasses)(void*)GetProcAddress(bwccModule, "BWCCRegister");
-    if (init)
-        init(language);
+    if (init) init(language);
     // A library that registers no classes is not the custom-control library: no dialog of
     // them could be made, and each would fail without a word.
     if (!reg) {
@@ -111,7 +104,6 @@ bool TApplication::EnableBWCC(bool on, unsigned language, const char* library) {
     }
     // One whose registration fails may have registered some classes all the same: it stays
     // loaded, since their window procedures are in it.
-    if (!reg(hInstance))
-        return false;
+    if (!reg(hInstance)) return false;
     return BWCCEnabled = true;
 }

@@ -6,9 +6,12 @@
 #include <cstring>
 
 TDialog::TDialog(HWND parent, const char* name)
-    : HWindow(nullptr), Parent(parent), templateName(strcpy(new char[strlen(name ? name : "") + 1], name ? name : "")) {}
+    : HWindow(nullptr), Parent(parent),
+      templateName(strcpy(new char[strlen(name ? name : "") + 1], name ? name : "")) {}
 
-TDialog::~TDialog() { delete[] templateName; }
+TDialog::~TDialog() {
+    delete[] templateName;
+}
 
 INT_PTR TDialog::Execute() {
     if (TApplication::current && !TApplication::current->CustomControlsNeeded()) return -1;
@@ -16,13 +19,11 @@ INT_PTR TDialog::Execute() {
 }
 
 void TDialog::CloseWindow(int result) {
-    if (CanClose())
-        Destroy(result);
+    if (CanClose()) Destroy(result);
 }
 
 void TDialog::Destroy(int result) {
-    if (HWindow)
-        EndDialog(HWindow, result);
+    if (HWindow) EndDialog(HWindow, result);
 }
 
 bool TDialog::EvCommand(int id) {
@@ -52,8 +53,7 @@ INT_PTR CALLBACK TDialog::dialogProc(HWND window, UINT message, WPARAM wParam, L
     case WM_COMMAND:
         return dialog && HIWORD(wParam) <= 1 && dialog->EvCommand(LOWORD(wParam));
     case WM_NCDESTROY:
-        if (dialog)
-            dialog->HWindow = nullptr;
+        if (dialog) dialog->HWindow = nullptr;
         return FALSE;
     }
     return FALSE;

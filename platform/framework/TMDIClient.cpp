@@ -30,18 +30,25 @@ HWND TMDIClient::CreateHandle(HWND parentWindow) {
     CLIENTCREATESTRUCT client{nullptr, firstChildId};
     HWND window = CreateWindowExA(Attr.ExStyle, ClassName(), "", Attr.Style, Attr.X, Attr.Y, Attr.W, Attr.H,
                                   parentWindow, nullptr, GetModuleHandleA(nullptr), &client);
-    if (window)
-        subclassed = (WNDPROC)GetWindowLongPtrA(window, GWLP_WNDPROC);
+    if (window) subclassed = (WNDPROC)GetWindowLongPtrA(window, GWLP_WNDPROC);
     return window;
 }
 
-void TMDIClient::TileChildren() { SendMessageA(HWindow, WM_MDITILE, MDITILE_VERTICAL, 0); }
+void TMDIClient::TileChildren() {
+    SendMessageA(HWindow, WM_MDITILE, MDITILE_VERTICAL, 0);
+}
 
-void TMDIClient::CascadeChildren() { SendMessageA(HWindow, WM_MDICASCADE, 0, 0); }
+void TMDIClient::CascadeChildren() {
+    SendMessageA(HWindow, WM_MDICASCADE, 0, 0);
+}
 
-void TMDIClient::ArrangeIcons() { SendMessageA(HWindow, WM_MDIICONARRANGE, 0, 0); }
+void TMDIClient::ArrangeIcons() {
+    SendMessageA(HWindow, WM_MDIICONARRANGE, 0, 0);
+}
 
-HWND TMDIClient::ActiveChild() { return (HWND)SendMessageA(HWindow, WM_MDIGETACTIVE, 0, 0); }
+HWND TMDIClient::ActiveChild() {
+    return (HWND)SendMessageA(HWindow, WM_MDIGETACTIVE, 0, 0);
+}
 
 bool TMDIClient::ChildrenCanClose() {
     for (HWND w : childWindows(HWindow))

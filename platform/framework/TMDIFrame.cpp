@@ -16,21 +16,22 @@ void TMDIFrame::SetupWindow() {
     TWindow::SetupWindow();
     ClientWnd = InitClientWindow();
     if (ClientWnd) ClientWnd->heldBy = &ClientWnd;
-    if (ClientWnd && ClientWnd->Create())
-        return;
+    if (ClientWnd && ClientWnd->Create()) return;
     delete ClientWnd;
     ClientWnd = nullptr;
-    if (TApplication::current)
-        TApplication::current->Error(EM_INVALIDCLIENT);
+    if (TApplication::current) TApplication::current->Error(EM_INVALIDCLIENT);
 }
 
-bool TMDIFrame::CanClose() { return TWindow::CanClose() && (!ClientWnd || ClientWnd->ChildrenCanClose()); }
+bool TMDIFrame::CanClose() {
+    return TWindow::CanClose() && (!ClientWnd || ClientWnd->ChildrenCanClose());
+}
 
-bool TMDIFrame::PreProcessMsg(MSG& msg) { return ClientWnd && TranslateMDISysAccel(ClientWnd->HWindow, &msg); }
+bool TMDIFrame::PreProcessMsg(MSG& msg) {
+    return ClientWnd && TranslateMDISysAccel(ClientWnd->HWindow, &msg);
+}
 
 bool TMDIFrame::EvCommand(int id) {
-    if (!ClientWnd)
-        return false;
+    if (!ClientWnd) return false;
     switch (id) {
     case CM_CASCADECHILDREN:
         ClientWnd->CascadeChildren();

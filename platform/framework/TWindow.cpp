@@ -21,23 +21,30 @@ TWindow::~TWindow() {
         DestroyWindow(window);
     }
     TApplication* app = TApplication::current;
-    if (app && app->MainWindow == this)
-        app->MainWindow = nullptr;
+    if (app && app->MainWindow == this) app->MainWindow = nullptr;
     delete[] Title;
 }
 
 TWindow* TWindow::ObjectOf(HWND window) {
-    return window && GetPropA(window, "TWindow") ? (TWindow*)GetWindowLongPtrA(window, GWLP_USERDATA) : nullptr;
+    return window && GetPropA(window, "TWindow") ? (TWindow*)GetWindowLongPtrA(window, GWLP_USERDATA)
+                                                 : nullptr;
 }
 
 bool TWindow::Create() {
-    if (HWindow)
-        return true;
+    if (HWindow) return true;
     HINSTANCE instance = GetModuleHandleA(nullptr);
     WNDCLASSA wc;
     if (!GetClassInfoA(instance, ClassName(), &wc) && !GetClassInfoA(nullptr, ClassName(), &wc)) {
-        wc = WNDCLASSA{CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS, windowProc, 0, 0, instance, LoadIconA(nullptr, IDI_APPLICATION),
-                       LoadCursorA(nullptr, IDC_ARROW), (HBRUSH)(COLOR_WINDOW + 1), nullptr, ClassName()};
+        wc = WNDCLASSA{CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS,
+                       windowProc,
+                       0,
+                       0,
+                       instance,
+                       LoadIconA(nullptr, IDI_APPLICATION),
+                       LoadCursorA(nullptr, IDC_ARROW),
+                       (HBRUSH)(COLOR_WINDOW + 1),
+                       nullptr,
+                       ClassName()};
         RegisterClassA(&wc);
     }
     TWindow* outer = creating;
@@ -55,18 +62,16 @@ bool TWindow::Create() {
 }
 
 HWND TWindow::CreateHandle(HWND parentWindow) {
-    return CreateWindowExA(Attr.ExStyle, ClassName(), Title, Attr.Style, Attr.X, Attr.Y, Attr.W, Attr.H, parentWindow,
-                           Attr.Menu, GetModuleHandleA(nullptr), this);
+    return CreateWindowExA(Attr.ExStyle, ClassName(), Title, Attr.Style, Attr.X, Attr.Y, Attr.W, Attr.H,
+                           parentWindow, Attr.Menu, GetModuleHandleA(nullptr), this);
 }
 
 void TWindow::attach(HWND window) {
-    if (HWindow == window)
-        return;
+    if (HWindow == window) return;
     HWindow = window;
     SetWindowLongPtrA(window, GWLP_USERDATA, (LONG_PTR)this);
     SetPropA(window, "TWindow", (HANDLE)1);
-    if (subclassed)
-        SetWindowLongPtrA(window, GWLP_WNDPROC, (LONG_PTR)windowProc);
+    if (subclassed) SetWindowLongPtrA(window, GWLP_WNDPROC, (LONG_PTR)windowProc);
 }
 
 // The close check may run a message loop (a message box) in which the window goes.
@@ -76,15 +81,13 @@ void TWindow::CloseWindow() {
 }
 
 void TWindow::Destroy() {
-    if (HWindow)
-        DestroyWindow(HWindow);
+    if (HWindow) DestroyWindow(HWindow);
 }
 
 void TWindow::EvWindowPosChanging(WINDOWPOS&) {}
 
 void TWindow::EvWindowPosChanged(WINDOWPOS&) {
-    if (IsIconic(HWindow) || IsZoomed(HWindow))
-        return;
+    if (IsIconic(HWindow) || IsZoomed(HWindow)) return;
     RECT r;
     GetWindowRect(HWindow, &r);
     if (GetWindowLongA(HWindow, GWL_STYLE) & WS_CHILD)
@@ -102,7 +105,9 @@ void TWindow::EvSize(UINT sizeType, int, int) {
         Attr.Style &= ~WS_MAXIMIZE;
 }
 
-bool TWindow::EvCommand(int) { return false; }
+bool TWindow::EvCommand(int) {
+    return false;
+}
 
 LRESULT TWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     HWND window = HWindow;
@@ -117,8 +122,7 @@ LRESULT TWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         EvSize((UINT)wParam, LOWORD(lParam), HIWORD(lParam));
         break;
     case WM_COMMAND:
-        if (HIWORD(wParam) <= 1 && EvCommand(LOWORD(wParam)))
-            return 0;
+        if (HIWORD(wParam) <= 1 && EvCommand(LOWORD(wParam))) return 0;
         break;
     case WM_CLOSE:
         CloseWindow();
@@ -147,10 +151,8 @@ LRESULT CALLBACK TWindow::windowProc(HWND window, UINT message, WPARAM wParam, L
         object = creating;
         object->attach(window);
     }
-    if (!object)
-        return DefWindowProcA(window, message, wParam, lParam);
-    if (message != WM_NCDESTROY)
-        return object->WindowProc(message, wParam, lParam);
+    if (!object) return DefWindowProcA(window, message, wParam, lParam);
+    if (message != WM_NCDESTROY) return object->WindowProc(message, wParam, lParam);
     // The window's last message: the object ends with it, unless its Create is still running.
     LRESULT result = object->DefaultProc(message, wParam, lParam);
     SetWindowLongPtrA(window, GWLP_USERDATA, 0);

@@ -13,11 +13,10 @@ bool start(const std::string& application, std::string line, const char* folder,
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi;
-    if (!CreateProcessA(application.empty() ? nullptr : application.c_str(), &line[0], nullptr, nullptr, FALSE, 0,
-                        nullptr, folder, &si, &pi))
+    if (!CreateProcessA(application.empty() ? nullptr : application.c_str(), &line[0], nullptr, nullptr,
+                        FALSE, 0, nullptr, folder, &si, &pi))
         return false;
-    if (wait)
-        WaitForSingleObject(pi.hProcess, INFINITE);
+    if (wait) WaitForSingleObject(pi.hProcess, INFINITE);
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
     return true;
@@ -31,6 +30,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     std::string scanner = argv[1], file = argv[2], pkunzip = argv[3], temp = argv[4];
     std::string setup = "\"" + temp + "\\" + argv[5] + "\""; // by its full path, as the hand-off starts it
     bool ok = start(scanner, scanner + " " + file, nullptr, true) &&
-              start("", pkunzip + " -d -o " + file, temp.c_str(), true) && start("", setup, temp.c_str(), false);
+              start("", pkunzip + " -d -o " + file, temp.c_str(), true) &&
+              start("", setup, temp.c_str(), false);
     return ok ? 0 : 1;
 }

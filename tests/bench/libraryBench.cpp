@@ -65,7 +65,8 @@ std::string wordsText(int words) {
 std::string commandLine(size_t size) {
     std::string t;
     for (int i = 0; t.size() < size; ++i)
-        t += (i ? "," : "") + std::string(i % 4 == 0 ? "/run" : "C:\\downloaded files\\tool") + std::to_string(i);
+        t += (i ? "," : "") + std::string(i % 4 == 0 ? "/run" : "C:\\downloaded files\\tool") +
+             std::to_string(i);
     return t;
 }
 
@@ -206,8 +207,7 @@ void stdUnique(benchmark::State& state) {
         std::unordered_set<std::string> seen;
         std::vector<std::string> once;
         for (const std::string& s : lines)
-            if (seen.insert(s).second)
-                once.push_back(s);
+            if (seen.insert(s).second) once.push_back(s);
         benchmark::DoNotOptimize(once.data());
     }
 }
@@ -264,8 +264,7 @@ void stdParseList(benchmark::State& state) {
         size_t from = 0;
         while (from <= line.size()) {
             size_t comma = line.find(',', from);
-            if (comma == std::string::npos)
-                comma = line.size();
+            if (comma == std::string::npos) comma = line.size();
             if (comma > from) {
                 std::string token = line.substr(from, comma - from);
                 if (token.size() > 1 && (token[0] == '/' || token[0] == '-'))
@@ -302,9 +301,17 @@ BENCHMARK(libRead)->Name("lib/strs read 100000")->Unit(benchmark::kMillisecond);
 BENCHMARK(stdRead)->Name("std/strs read 100000")->Unit(benchmark::kMillisecond);
 BENCHMARK(libJoin)->Name("lib/strs join 100000")->Unit(benchmark::kMillisecond);
 BENCHMARK(stdJoin)->Name("std/strs join 100000")->Unit(benchmark::kMillisecond);
-BENCHMARK(libParseList)->Name("lib/parseList")->RangeMultiplier(4)->Range(8 << 10, 128 << 10)->Complexity()
+BENCHMARK(libParseList)
+    ->Name("lib/parseList")
+    ->RangeMultiplier(4)
+    ->Range(8 << 10, 128 << 10)
+    ->Complexity()
     ->Unit(benchmark::kMicrosecond);
-BENCHMARK(stdParseList)->Name("std/parseList")->RangeMultiplier(4)->Range(8 << 10, 128 << 10)->Complexity()
+BENCHMARK(stdParseList)
+    ->Name("std/parseList")
+    ->RangeMultiplier(4)
+    ->Range(8 << 10, 128 << 10)
+    ->Complexity()
     ->Unit(benchmark::kMicrosecond);
 
 BENCHMARK_MAIN();

@@ -32,8 +32,7 @@ HWND shownWindow(const char* title, DWORD process) {
     for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, nullptr, title));) {
         DWORD owner = 0;
         GetWindowThreadProcessId(w, &owner);
-        if (owner == process && IsWindowVisible(w))
-            return w;
+        if (owner == process && IsWindowVisible(w)) return w;
     }
     return nullptr;
 }
@@ -68,8 +67,7 @@ void othersEnded(HANDLE job) {
 int main(int argc, char** argv) {
     bool window = argc >= 4 && std::string(argv[1]) == "window";
     bool exit = argc >= 3 && std::string(argv[1]) == "exit";
-    if (!window && !exit)
-        return 2;
+    if (!window && !exit) return 2;
     int first = window ? 3 : 2;
     std::string line = std::string("\"") + argv[first] + "\"";
     for (int i = first + 1; i < argc; ++i)
@@ -79,7 +77,8 @@ int main(int argc, char** argv) {
     si.cb = sizeof si;
     PROCESS_INFORMATION pi;
     double start = nowMs();
-    if (!CreateProcessA(argv[first], &line[0], nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr, nullptr, &si, &pi))
+    if (!CreateProcessA(argv[first], &line[0], nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr, nullptr,
+                        &si, &pi))
         return 1;
     if (exit) {
         WaitForSingleObject(pi.hProcess, 60000);
@@ -89,16 +88,15 @@ int main(int argc, char** argv) {
         return 0;
     }
     HWND w = nullptr;
-    while (!(w = shownWindow(argv[2], pi.dwProcessId)) && WaitForSingleObject(pi.hProcess, 0) == WAIT_TIMEOUT &&
-           nowMs() - start < 60000)
+    while (!(w = shownWindow(argv[2], pi.dwProcessId)) &&
+           WaitForSingleObject(pi.hProcess, 0) == WAIT_TIMEOUT && nowMs() - start < 60000)
         Sleep(0);
     double elapsed = nowMs() - start;
     PROCESS_MEMORY_COUNTERS memory = {};
     memory.cb = sizeof memory;
     GetProcessMemoryInfo(pi.hProcess, &memory, sizeof memory);
     printf("%.2f %lu\n", w ? elapsed : -1.0, (unsigned long)(memory.PeakWorkingSetSize / 1024));
-    if (w)
-        PostMessageA(w, WM_COMMAND, IDCANCEL, 0);
+    if (w) PostMessageA(w, WM_COMMAND, IDCANCEL, 0);
     fflush(stdout);
     WaitForSingleObject(pi.hProcess, 10000);
     othersEnded(job);

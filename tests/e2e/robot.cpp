@@ -45,15 +45,13 @@ const int defaultWait = 20000;
 
 HWND shown(const char* title) {
     for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, nullptr, title));)
-        if (IsWindowVisible(w))
-            return w;
+        if (IsWindowVisible(w)) return w;
     return nullptr;
 }
 
 HWND waitShown(const char* title, int ms) {
     for (DWORD start = GetTickCount(); GetTickCount() - start < (DWORD)ms; Sleep(20))
-        if (HWND w = shown(title))
-            return w;
+        if (HWND w = shown(title)) return w;
     return nullptr;
 }
 
@@ -89,12 +87,12 @@ std::string fileBytes(const char* path) {
 // Without a program, args is the whole command line, and CreateProcessA finds the program in it.
 int run(const char* program, const std::string& args) {
     std::string line = program ? std::string("\"") + program + "\"" : args;
-    if (program && !args.empty())
-        line += " " + args;
+    if (program && !args.empty()) line += " " + args;
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi;
-    if (!CreateProcessA(program, &line[0], nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr, &si, &pi)) {
+    if (!CreateProcessA(program, &line[0], nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr, &si,
+                        &pi)) {
         fprintf(stderr, "robot: cannot start %s (error %lu)\n", line.c_str(), GetLastError());
         return 1;
     }
@@ -102,7 +100,8 @@ int run(const char* program, const std::string& args) {
     // desktop; the programs it starts in turn are not held.
     HANDLE job = CreateJobObjectA(nullptr, nullptr);
     JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
-    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE | JOB_OBJECT_LIMIT_SILENT_BREAKAWAY_OK;
+    limits.BasicLimitInformation.LimitFlags =
+        JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE | JOB_OBJECT_LIMIT_SILENT_BREAKAWAY_OK;
     SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits, sizeof limits);
     AssignProcessToJobObject(job, pi.hProcess);
     ResumeThread(pi.hThread);
@@ -113,8 +112,7 @@ int run(const char* program, const std::string& args) {
 }
 
 int control(int argc, char** argv, HWND& window, HWND& item) {
-    if (argc < 4)
-        return 2;
+    if (argc < 4) return 2;
     window = waitShown(argv[2], defaultWait);
     item = window ? GetDlgItem(window, atoi(argv[3])) : nullptr;
     if (!window)
@@ -156,8 +154,7 @@ int dump(const char* title) {
 
 BOOL CALLBACK listOne(HWND w, LPARAM) {
     char cls[100], title[300];
-    if (!IsWindowVisible(w))
-        return TRUE;
+    if (!IsWindowVisible(w)) return TRUE;
     GetClassNameA(w, cls, sizeof cls);
     GetWindowTextA(w, title, sizeof title);
     printf("%s\t%s\n", cls, title);
@@ -167,24 +164,18 @@ BOOL CALLBACK listOne(HWND w, LPARAM) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2)
-        return 2;
+    if (argc < 2) return 2;
     std::string verb = argv[1];
-    if (verb == "run" && argc >= 3)
-        return run(argv[2], fromHex(argc >= 4 ? argv[3] : ""));
-    if (verb == "runfile" && argc >= 4)
-        return run(argv[2], fileBytes(argv[3]));
-    if (verb == "runline" && argc >= 3)
-        return run(nullptr, fromHex(argv[2]));
-    if (verb == "dump" && argc >= 3)
-        return dump(argv[2]);
+    if (verb == "run" && argc >= 3) return run(argv[2], fromHex(argc >= 4 ? argv[3] : ""));
+    if (verb == "runfile" && argc >= 4) return run(argv[2], fileBytes(argv[3]));
+    if (verb == "runline" && argc >= 3) return run(nullptr, fromHex(argv[2]));
+    if (verb == "dump" && argc >= 3) return dump(argv[2]);
     if (verb == "closed" && argc >= 3) {
         HWND w = (HWND)(UINT_PTR)strtoul(argv[2], nullptr, 10);
         int ms = argc >= 4 ? atoi(argv[3]) : defaultWait;
         for (DWORD start = GetTickCount(); IsWindow(w) && GetTickCount() - start < (DWORD)ms;)
             Sleep(20);
-        if (IsWindow(w))
-            return 1;
+        if (IsWindow(w)) return 1;
         printf("closed\n");
         return 0;
     }
@@ -196,13 +187,11 @@ int main(int argc, char** argv) {
         int ms = argc >= 4 ? atoi(argv[3]) : defaultWait;
         if (verb == "gone") {
             for (DWORD start = GetTickCount(); GetTickCount() - start < (DWORD)ms; Sleep(20))
-                if (!shown(argv[2]))
-                    return 0;
+                if (!shown(argv[2])) return 0;
             return 1;
         }
         HWND w = waitShown(argv[2], ms);
-        if (!w)
-            return 1;
+        if (!w) return 1;
         char cls[100];
         GetClassNameA(w, cls, sizeof cls);
         printf("%s\n", cls);
@@ -221,8 +210,7 @@ int main(int argc, char** argv) {
     }
     if (verb == "hold" && argc >= 4) { // a file in use: open without sharing for ms milliseconds
         HANDLE file = CreateFileA(argv[2], GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-        if (file == INVALID_HANDLE_VALUE)
-            return 1;
+        if (file == INVALID_HANDLE_VALUE) return 1;
         printf("held\n");
         fflush(stdout);
         Sleep((DWORD)atoi(argv[3]));
@@ -247,8 +235,7 @@ int main(int argc, char** argv) {
     }
     HWND window, item;
     if (verb == "answer") {
-        if (int r = control(argc, argv, window, item))
-            return r;
+        if (int r = control(argc, argv, window, item)) return r;
         printf("%s", textOf(GetDlgItem(window, 0xFFFF)).c_str());
         SendMessageA(item, BM_CLICK, 0, 0);
         for (DWORD start = GetTickCount(); IsWindow(window) && GetTickCount() - start < (DWORD)defaultWait;)
@@ -256,26 +243,22 @@ int main(int argc, char** argv) {
         return IsWindow(window) ? 1 : 0;
     }
     if (verb == "text") {
-        if (int r = control(argc, argv, window, item))
-            return r;
+        if (int r = control(argc, argv, window, item)) return r;
         printf("%s", textOf(item).c_str());
         return 0;
     }
     if (verb == "settext" && argc >= 5) {
-        if (int r = control(argc, argv, window, item))
-            return r;
+        if (int r = control(argc, argv, window, item)) return r;
         SendMessageA(item, WM_SETTEXT, 0, (LPARAM)argv[4]);
         return 0;
     }
     if (verb == "checked") {
-        if (int r = control(argc, argv, window, item))
-            return r;
+        if (int r = control(argc, argv, window, item)) return r;
         printf("%d\n", (int)SendMessageA(item, BM_GETCHECK, 0, 0));
         return 0;
     }
     if (verb == "click") {
-        if (int r = control(argc, argv, window, item))
-            return r;
+        if (int r = control(argc, argv, window, item)) return r;
         SendMessageA(item, BM_CLICK, 0, 0);
         return 0;
     }

@@ -9,8 +9,7 @@
 
 // A broken promise ends the run, so that the fuzzer keeps the input that broke it.
 inline void check(bool condition) {
-    if (!condition)
-        abort();
+    if (!condition) abort();
 }
 
 class fuzzInput {
@@ -26,8 +25,7 @@ public:
     int count(int low, int high) {
         static const int huge[] = {INT_MAX,     INT_MIN,    INT_MAX - 1, INT_MIN + 1, 0x55555556,
                                    -0x55555556, 0x40000000, 0x40000001,  0x2AAAAAAB,  0x7FFFFFF0};
-        if (pos < size && (data[pos] & 0x80))
-            return huge[data[pos++] % (sizeof huge / sizeof huge[0])];
+        if (pos < size && (data[pos] & 0x80)) return huge[data[pos++] % (sizeof huge / sizeof huge[0])];
         return number(low, high);
     }
     // The bytes up to the next 0 byte (or the end), without it.
@@ -35,8 +33,7 @@ public:
         std::string t;
         while (pos < size && data[pos] != 0)
             t += (char)data[pos++];
-        if (pos < size)
-            ++pos;
+        if (pos < size) ++pos;
         return t;
     }
     bool empty() const { return pos >= size; }

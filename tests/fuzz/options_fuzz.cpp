@@ -68,8 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::vector<std::string> pieces{"prog"};
     for (size_t start = 0; start <= line.size();) {
         size_t end = line.find(' ', start);
-        if (end == std::string::npos)
-            end = line.size();
+        if (end == std::string::npos) end = line.size();
         pieces.push_back(line.substr(start, end - start));
         start = end + 1;
     }

@@ -47,8 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     check(text.token(n, seps).length() <= len && text.tokenPos(m, seps) < len);
 
     str replaced = text.replace(oldBytes.c_str(), newBytes.c_str());
-    if (oldBytes.empty() || text.find(oldBytes.c_str()) < 0)
-        check(strcmp(replaced, text) == 0);
+    if (oldBytes.empty() || text.find(oldBytes.c_str()) < 0) check(strcmp(replaced, text) == 0);
 
     sized(count < 0 ? len : count, [&] {
         str piece = text.mid(n, count);

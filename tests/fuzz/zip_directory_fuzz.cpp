@@ -64,8 +64,7 @@ bool staysInside(const std::string& name) {
             ++depth;
         else if (dots >= 2)
             depth -= (long)dots - 1;
-        if (depth < 0)
-            return false;
+        if (depth < 0) return false;
         start = end + 1;
     }
     return true;

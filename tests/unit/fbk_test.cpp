@@ -9,8 +9,12 @@
 
 namespace {
 
-unsigned dosTime(unsigned h, unsigned m, unsigned s) { return h << 11 | m << 5 | s / 2; }
-unsigned dosDate(unsigned y, unsigned mo, unsigned d) { return (y - 1980) << 9 | mo << 5 | d; }
+unsigned dosTime(unsigned h, unsigned m, unsigned s) {
+    return h << 11 | m << 5 | s / 2;
+}
+unsigned dosDate(unsigned y, unsigned mo, unsigned d) {
+    return (y - 1980) << 9 | mo << 5 | d;
+}
 
 fbk entry(const char* name, unsigned date, unsigned time, unsigned size = 0) {
     fbk e = {};

@@ -8,7 +8,9 @@
 
 namespace {
 
-std::string t(const str& s) { return s.isNull() ? "<null>" : std::string(s); }
+std::string t(const str& s) {
+    return s.isNull() ? "<null>" : std::string(s);
+}
 
 TEST(PathSplit, FolderAndFile) {
     EXPECT_EQ(t(DirPart("C:\\dir\\file")), "C:\\dir\\");
@@ -51,12 +53,12 @@ TEST(PathSplit, Extensions) {
 
 // Only a path that names the same place whatever the current drive and folder counts as full.
 TEST(PathSplit, FullPaths) {
-    for (const char* full : {"C:\\", "c:\\Program Files\\Brisk", "Z:\\a\\..\\b", "\\\\server\\share",
-                             "\\\\server\\share\\dl"})
+    for (const char* full :
+         {"C:\\", "c:\\Program Files\\Brisk", "Z:\\a\\..\\b", "\\\\server\\share", "\\\\server\\share\\dl"})
         EXPECT_TRUE(IsFullPath(full)) << full;
-    for (const char* relative : {"", "Brisk", "C:", "C:Brisk", "\\Apps\\Brisk", "Apps\\Brisk", "1:\\x",
-                                 "\\\\server", "\\\\server\\", "\\\\\\share", "\\\\.\\C:\\x", "\\\\?\\C:\\x",
-                                 "\\\\server\\\\x"})
+    for (const char* relative :
+         {"", "Brisk", "C:", "C:Brisk", "\\Apps\\Brisk", "Apps\\Brisk", "1:\\x", "\\\\server", "\\\\server\\",
+          "\\\\\\share", "\\\\.\\C:\\x", "\\\\?\\C:\\x", "\\\\server\\\\x"})
         EXPECT_FALSE(IsFullPath(relative)) << relative;
     EXPECT_FALSE(IsFullPath(nullptr));
     // The root: what is left of a full path when every folder is taken away.

@@ -10,7 +10,9 @@
 namespace {
 
 // The text of a string, with a null string shown distinctly from "".
-std::string textOf(const str& s) { return s.isNull() ? "<null>" : std::string(s); }
+std::string textOf(const str& s) {
+    return s.isNull() ? "<null>" : std::string(s);
+}
 
 TEST(StrConstruction, NullDiffersFromEmpty) {
     EXPECT_TRUE(str().isNull());

@@ -5,7 +5,9 @@
 
 namespace {
 
-std::string textOf(const str& s) { return s.isNull() ? "<null>" : std::string(s); }
+std::string textOf(const str& s) {
+    return s.isNull() ? "<null>" : std::string(s);
+}
 
 TEST(StrTokens, CommasAtEndsAndInRuns) {
     str s("x,,y,");

@@ -23,7 +23,8 @@ class StrsFile : public ::testing::Test {
 protected:
     std::string path;
     void SetUp() override {
-        path = std::string("strs_") + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".txt";
+        path =
+            std::string("strs_") + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".txt";
     }
     void TearDown() override { std::remove(path.c_str()); }
     void writeRaw(const std::string& bytes) {
@@ -36,8 +37,7 @@ protected:
         FILE* f = fopen(path.c_str(), "rb");
         for (int c; f && (c = fgetc(f)) != EOF;)
             bytes += (char)c;
-        if (f)
-            fclose(f);
+        if (f) fclose(f);
         return bytes;
     }
 };

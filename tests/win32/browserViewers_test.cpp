@@ -24,7 +24,9 @@ std::string valueOf(const char* name) {
     return std::string(v);
 }
 
-void put(const char* name, const char* value) { WriteRegistry(HKEY_CURRENT_USER, viewers, name, REG_SZ, value, 0); }
+void put(const char* name, const char* value) {
+    WriteRegistry(HKEY_CURRENT_USER, viewers, name, REG_SZ, value, 0);
+}
 
 std::string kept(HKEY root, const char* type) {
     str v("<missing>");
@@ -85,7 +87,7 @@ TEST_F(Viewers, NoTableListsAllFiveInOrder) {
 TEST_F(Viewers, ExistingGapsAndCase) {
     put("TYPE0", "text/plain");
     put("TYPE2", "application/msdos-windows"); // behind the gap at TYPE1: not seen
-    put("TYPE3", "APPLICATION/ZIP");            // another case is another type
+    put("TYPE3", "APPLICATION/ZIP");           // another case is another type
     app->RegisterViewers(true);
     EXPECT_EQ(valueOf("TYPE0"), "text/plain");
     EXPECT_EQ(valueOf("TYPE1"), "application/msdos-windows"); // listed twice now

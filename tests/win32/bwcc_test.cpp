@@ -16,14 +16,14 @@ protected:
     HWND parent = nullptr;
     void SetUp() override {
         ASSERT_TRUE(testApp().CustomControlsNeeded());
-        parent = CreateWindowExA(0, "BorDlg", "parent", WS_POPUP | WS_VISIBLE, 0, 0, 300, 200, nullptr, nullptr,
-                                 GetModuleHandleA(nullptr), nullptr);
+        parent = CreateWindowExA(0, "BorDlg", "parent", WS_POPUP | WS_VISIBLE, 0, 0, 300, 200, nullptr,
+                                 nullptr, GetModuleHandleA(nullptr), nullptr);
         ASSERT_NE(parent, nullptr);
     }
     void TearDown() override { DestroyWindow(parent); }
     HWND child(const char* cls, const char* text, int id, DWORD style) {
-        return CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 100, 20, parent, (HMENU)(INT_PTR)id,
-                               GetModuleHandleA(nullptr), nullptr);
+        return CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 100, 20, parent,
+                               (HMENU)(INT_PTR)id, GetModuleHandleA(nullptr), nullptr);
     }
     std::string textOf(int id) {
         char buffer[100] = "";
@@ -72,7 +72,8 @@ TEST_F(Controls, ButtonsAndShadesKeepTheirTexts) {
         SetDlgItemTextA(parent, 20 + shade, "Divider");
         EXPECT_EQ(textOf(20 + shade), "Divider");
     }
-    EXPECT_EQ(SendDlgItemMessageA(parent, IDOK, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON, DLGC_DEFPUSHBUTTON);
+    EXPECT_EQ(SendDlgItemMessageA(parent, IDOK, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON,
+              DLGC_DEFPUSHBUTTON);
     UpdateWindow(parent); // painting the faces and shades must not fail
 }
 
@@ -135,8 +136,7 @@ TEST_F(Controls, FacesAndLinesArePainted) {
 
 int clicked;
 LRESULT CALLBACK recordClick(HWND, UINT m, WPARAM w, LPARAM) {
-    if (m == WM_COMMAND && HIWORD(w) == BN_CLICKED)
-        clicked = LOWORD(w);
+    if (m == WM_COMMAND && HIWORD(w) == BN_CLICKED) clicked = LOWORD(w);
     return 0;
 }
 

@@ -1,7 +1,7 @@
 // Tests of the modal dialogs, driven from a second thread by control id while they run: the
 // input dialog, radio groups out of screen order, and the preference dialog over a store.
-#include "casePath.h"
 #include "boxWatcher.h"
+#include "casePath.h"
 #include "inputDlg.h"
 #include "prefDlg.h"
 #include "testApp.h"
@@ -18,7 +18,9 @@ std::string textOf(HWND dialog, int id) {
     return buffer;
 }
 
-void click(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+void click(HWND dialog, int id) {
+    SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+}
 
 class InputDialog : public ::testing::Test {
 protected:
@@ -154,7 +156,8 @@ TEST_F(PrefDialog, OpensWithValuesInForce) {
     EXPECT_EQ(dirtyCount(), 0);    // OK without changes leaves every item clean
     EXPECT_TRUE(store.saveAll());
     char buffer[10] = "";
-    EXPECT_EQ(GetPrivateProfileStringA("Brisk Download", "Download folder", "", buffer, 10, file.c_str()), 0u);
+    EXPECT_EQ(GetPrivateProfileStringA("Brisk Download", "Download folder", "", buffer, 10, file.c_str()),
+              0u);
 }
 
 TEST_F(PrefDialog, OkMarksOnlyChangedItems) {
@@ -169,7 +172,8 @@ TEST_F(PrefDialog, OkMarksOnlyChangedItems) {
 
 TEST_F(PrefDialog, LongValueSurvivesOk) {
     std::string longValue(5000, 'f');
-    ASSERT_TRUE(WritePrivateProfileStringA("Brisk Download", "Download folder", longValue.c_str(), file.c_str()));
+    ASSERT_TRUE(
+        WritePrivateProfileStringA("Brisk Download", "Download folder", longValue.c_str(), file.c_str()));
     run([&](HWND w) { click(w, IDOK); });
     EXPECT_EQ(dirtyCount(), 0); // read whole and shown whole: nothing changed
     EXPECT_TRUE(store.saveAll());
@@ -223,7 +227,8 @@ TEST_F(PrefDialog, ResetAsksFirst) {
         radioAfterYes = IsDlgButtonChecked(w, 89);
         click(w, IDCANCEL);
     });
-    EXPECT_EQ(question, "All Preferences (including print settings) will be reset to factory defaults.\nProceed?");
+    EXPECT_EQ(question,
+              "All Preferences (including print settings) will be reset to factory defaults.\nProceed?");
     EXPECT_EQ(afterNo, "D:\\mine");
     EXPECT_EQ(afterYes, "C:\\downloaded files");
     EXPECT_EQ(radioAfterYes, BST_CHECKED);

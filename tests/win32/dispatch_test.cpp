@@ -62,7 +62,8 @@ TEST(Dispatch, HandOffFileAndChoice) {
         }
         DeleteFileA(ini.c_str());
         if (c.afterDownloadOption)
-            WritePrivateProfileStringA("Brisk Download", "After download", c.afterDownloadOption, ini.c_str());
+            WritePrivateProfileStringA("Brisk Download", "After download", c.afterDownloadOption,
+                                       ini.c_str());
         WritePrivateProfileStringA("Brisk Download", "Download folder", "", ini.c_str());
         resetOptions();
         mainApp app("Brisk Download", GetModuleHandleA(nullptr), nullptr, c.commandLine, SW_SHOW);

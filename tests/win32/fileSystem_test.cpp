@@ -463,7 +463,8 @@ TEST_F(Folder, EmptyFolderNamesNothing) {
         ASSERT_EQ(listing.size() + listing.dirs.size(), 0);
         static int listed;
         listed = 0;
-        WalkTree(path, [](dirct* l) { listed += l ? 1 + l->size() + l->dirs.size() : 0; }, 1);
+        WalkTree(
+            path, [](dirct* l) { listed += l ? 1 + l->size() + l->dirs.size() : 0; }, 1);
         EXPECT_EQ(listed, 1); // one empty listing
         RemoveTree(path);
         listing.add(new fbk(entry));
@@ -525,7 +526,9 @@ TEST_F(Folder, DeleteFilesReportsEachFailure) {
 }
 
 std::vector<std::string> walked;
-void record(dirct* listing) { walked.push_back(std::string(listing ? FileOf(listing->path) : str("end"))); }
+void record(dirct* listing) {
+    walked.push_back(std::string(listing ? FileOf(listing->path) : str("end")));
+}
 
 TEST_F(Folder, WalkTreeVisitsToDepthAndMarksEnds) {
     CreateDir(at("W\\A\\DEEP").c_str());

@@ -27,8 +27,7 @@ struct failingApp : mainApp {
     std::vector<std::string> failing{"Previous helper application/zip", "Brisk Install", "UninstallString"};
     bool WriteValue(HKEY root, const char* key, const char* name, const char* text) override {
         for (const std::string& part : failing)
-            if (strstr(key, part.c_str()) || strstr(name, part.c_str()))
-                return false;
+            if (strstr(key, part.c_str()) || strstr(name, part.c_str())) return false;
         return mainApp::WriteValue(root, key, name, text);
     }
 };

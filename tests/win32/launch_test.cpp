@@ -15,14 +15,17 @@ class Launch : public ::testing::Test {
 protected:
     static mainApp* app;
     std::string folder, recorder, log;
-    static void SetUpTestSuite() { app = new mainApp("Brisk Download", GetModuleHandleA(nullptr), nullptr, "", 1); }
+    static void SetUpTestSuite() {
+        app = new mainApp("Brisk Download", GetModuleHandleA(nullptr), nullptr, "", 1);
+    }
     static void TearDownTestSuite() { delete app; }
     void SetUp() override {
         folder = casePath("kv launch ");
         CreateDirectoryA(folder.c_str(), nullptr);
         std::string self(app->moduleFileName(nullptr));
         recorder = folder + "\\recorder.exe";
-        ASSERT_TRUE(CopyFileA((self.substr(0, self.rfind('\\')) + "\\recorder.exe").c_str(), recorder.c_str(), FALSE));
+        ASSERT_TRUE(CopyFileA((self.substr(0, self.rfind('\\')) + "\\recorder.exe").c_str(), recorder.c_str(),
+                              FALSE));
         log = recorder + ".log";
         DeleteFileA(log.c_str());
     }

@@ -142,8 +142,7 @@ TEST_F(Store, LongAndBinaryValuesAreReadWhole) {
     // Bytes of every value but 0, CR and LF come back as they stand.
     std::string binary;
     for (int c = 1; c < 256; ++c)
-        if (c != '\r' && c != '\n')
-            binary += (char)c;
+        if (c != '\r' && c != '\n') binary += (char)c;
     binary = "x" + binary + "x"; // the reader strips blanks at the ends
     put("Pos", binary.c_str());
     EXPECT_EQ(std::string(store.findItem(1012)->getText()), binary);

@@ -18,8 +18,7 @@ protected:
     // The class text of a key, as the call that created it recorded it.
     static std::string classOf(const char* path) {
         HKEY key;
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_READ, &key) != 0)
-            return "(no key)";
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_READ, &key) != 0) return "(no key)";
         char keyClass[20] = "";
         DWORD classSize = sizeof keyClass;
         RegQueryInfoKeyA(key, keyClass, &classSize, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
@@ -55,7 +54,9 @@ TEST_F(Registry, TextRoundTripCreatesParents) {
 
 TEST_F(Registry, ValuesWithoutTerminatorOrTextEndTerminated) {
     HKEY key;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, testKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr), 0);
+    ASSERT_EQ(
+        RegCreateKeyExA(HKEY_CURRENT_USER, testKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+        0);
     RegSetValueExA(key, "bare", 0, REG_SZ, (const BYTE*)"abcXYZ", 3); // no terminator stored
     RegCloseKey(key);
     str out;

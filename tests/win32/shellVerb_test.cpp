@@ -10,8 +10,7 @@ namespace {
 
 bool keyExists(const std::string& path) {
     HKEY key;
-    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return false;
+    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
     RegCloseKey(key);
     return true;
 }
@@ -52,7 +51,7 @@ TEST_F(ShellVerb, UnderTheClassOrTheExtensionKey) {
     EXPECT_TRUE(app->RegisterShellVerb(true));
     EXPECT_EQ(command(exeClass), "C:\\Tools\\Brisk.exe /run,%1");
     EXPECT_EQ(command(".zip"), "C:\\Tools\\Brisk.exe /run,%1"); // no association: on the key itself
-    EXPECT_TRUE(app->RegisterShellVerb(true));                   // twice: the same one verb
+    EXPECT_TRUE(app->RegisterShellVerb(true));                  // twice: the same one verb
     EXPECT_EQ(command(exeClass), "C:\\Tools\\Brisk.exe /run,%1");
 
     EXPECT_TRUE(app->RegisterShellVerb(false));

@@ -33,7 +33,8 @@ protected:
         IPersistFile* file = nullptr;
         WCHAR wide[MAX_PATH];
         MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH);
-        if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, (void**)&shell))) {
+        if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                       (void**)&shell))) {
             if (SUCCEEDED(shell->QueryInterface(IID_IPersistFile, (void**)&file))) {
                 if (SUCCEEDED(file->Load(wide, STGM_READ))) {
                     char text[MAX_PATH] = "";

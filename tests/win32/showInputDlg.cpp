@@ -8,8 +8,7 @@
 #include <cstdlib>
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR cmdLine, int show) {
-    if (__argc < 5)
-        return 2;
+    if (__argc < 5) return 2;
     genApp app("Show dialog", instance, nullptr, cmdLine, show);
     str text(__argv[4]);
     inputDlg dlg(nullptr);
@@ -19,12 +18,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR cmdLine, int show) {
     const char* marker = __argv[1];
     std::thread painted([&] {
         HWND w = waitForWindow("BorDlg", __argv[2]);
-        if (!w)
-            return;
+        if (!w) return;
         UpdateWindow(w); // the paint runs on the dialog's thread before this returns
         GdiFlush();
-        if (FILE* f = fopen(marker, "w"))
-            fclose(f);
+        if (FILE* f = fopen(marker, "w")) fclose(f);
     });
     dlg.Execute();
     painted.join();

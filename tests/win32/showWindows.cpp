@@ -30,7 +30,8 @@ public:
 
 class showApp : public genApp {
 public:
-    showApp(HINSTANCE instance, const char* cmdLine, int show) : genApp("Show windows", instance, nullptr, cmdLine, show) {
+    showApp(HINSTANCE instance, const char* cmdLine, int show)
+        : genApp("Show windows", instance, nullptr, cmdLine, show) {
         prefs = new pref(*this, items, 2, "Show windows", "showWin");
     }
     void InitMainWindow() override { MainWindow = new documentsWin; }
@@ -39,20 +40,17 @@ public:
 } // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR cmdLine, int show) {
-    if (__argc < 2)
-        return 2;
+    if (__argc < 2) return 2;
     showApp app(instance, cmdLine, show);
     const char* marker = __argv[1];
     std::thread watcher([&] {
         HWND w = nullptr;
         for (int i = 0; i < 500 && !(w = FindWindowA("TMDIFrame", "Documents")); ++i)
             Sleep(20);
-        if (!w)
-            return;
+        if (!w) return;
         Sleep(500); // the tiling and the paint
         GdiFlush();
-        if (FILE* f = fopen(marker, "w"))
-            fclose(f);
+        if (FILE* f = fopen(marker, "w")) fclose(f);
         for (int i = 0; i < 3000 && GetFileAttributesA(marker) != INVALID_FILE_ATTRIBUTES; ++i)
             Sleep(20);
         PostMessageA(w, WM_CLOSE, 0, 0);

@@ -34,8 +34,7 @@ struct reader {
         return t;
     }
     std::string name() {
-        if (*(const WORD*)at != 0xFFFF)
-            return text();
+        if (*(const WORD*)at != 0xFFFF) return text();
         word();
         WORD ordinal = word();
         return ordinal == 0x80 ? "BUTTON" : ordinal == 0x81 ? "EDIT" : ordinal == 0x82 ? "STATIC" : "?";
@@ -64,15 +63,14 @@ std::vector<part> parts(const char* name) {
     HMODULE module = LoadLibraryExA(programPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     HRSRC found = module ? FindResourceA(module, name, RT_DIALOG) : nullptr;
     std::vector<part> got;
-    if (!found)
-        return got;
+    if (!found) return got;
     reader r{(const BYTE*)LockResource(LoadResource(module, found)), nullptr};
     r.at = r.base;
     DWORD style = r.dword();
     r.dword(); // extended style
     size_t count = r.word();
     std::string place = r.rectangle();
-    r.name(); // menu
+    r.name();                           // menu
     std::string line = upper(r.name()); // the fields one by one: they come in this order
     line += " \"" + r.text() + "\"";
     if (style & DS_SETFONT) {
@@ -116,24 +114,25 @@ const DWORD radio = child | BS_AUTORADIOBUTTON;
 // The Options dialog: the three fields in their panel, the radio buttons in the screen order 88,
 // 90, 89, OK and Cancel, and the vertical line between them.
 TEST(Templates, OptionsDialog) {
-    expectTemplate("prefDlg",
-                   {
-                       {"BORDLG \"Brisk Download Options\" 8 \"MS Sans Serif\" 50 66 211 154", frame},
-                       {"BORSHADE -1 \"\" 6 6 154 86", child},
-                       {"STATIC -1 \"Download folder\" 10 8 144 8", child | SS_LEFT},
-                       {"EDIT 80 \"\" 10 18 144 12", field},
-                       {"STATIC -1 \"Location of pkunzip.exe\" 10 36 144 8", child | SS_LEFT},
-                       {"EDIT 81 \"\" 10 46 144 12", field},
-                       {"STATIC -1 \"Anti-virus scanner\" 10 64 144 8", child | SS_LEFT},
-                       {"EDIT 82 \"\" 10 74 144 12", field},
-                       {"BORSHADE -1 \"After downloading file\" 6 98 154 50", child},
-                       {"BORRADIO 88 \"Always install immediately\" 10 108 144 10", radio | WS_GROUP | WS_TABSTOP},
-                       {"BORRADIO 90 \"Never install, move to Download folder\" 10 118 144 10", radio},
-                       {"BORRADIO 89 \"Ask what to do\" 10 128 144 10", radio},
-                       {"BORBTN 1 \"Button\" 172 6 33 21", child | BS_DEFPUSHBUTTON | WS_TABSTOP},
-                       {"BORBTN 2 \"Button\" 172 34 33 21", child | BS_PUSHBUTTON | WS_TABSTOP},
-                       {"BORSHADE -1 \"Line4\" 166 0 1 154", child},
-                   });
+    expectTemplate(
+        "prefDlg",
+        {
+            {"BORDLG \"Brisk Download Options\" 8 \"MS Sans Serif\" 50 66 211 154", frame},
+            {"BORSHADE -1 \"\" 6 6 154 86", child},
+            {"STATIC -1 \"Download folder\" 10 8 144 8", child | SS_LEFT},
+            {"EDIT 80 \"\" 10 18 144 12", field},
+            {"STATIC -1 \"Location of pkunzip.exe\" 10 36 144 8", child | SS_LEFT},
+            {"EDIT 81 \"\" 10 46 144 12", field},
+            {"STATIC -1 \"Anti-virus scanner\" 10 64 144 8", child | SS_LEFT},
+            {"EDIT 82 \"\" 10 74 144 12", field},
+            {"BORSHADE -1 \"After downloading file\" 6 98 154 50", child},
+            {"BORRADIO 88 \"Always install immediately\" 10 108 144 10", radio | WS_GROUP | WS_TABSTOP},
+            {"BORRADIO 90 \"Never install, move to Download folder\" 10 118 144 10", radio},
+            {"BORRADIO 89 \"Ask what to do\" 10 128 144 10", radio},
+            {"BORBTN 1 \"Button\" 172 6 33 21", child | BS_DEFPUSHBUTTON | WS_TABSTOP},
+            {"BORBTN 2 \"Button\" 172 34 33 21", child | BS_PUSHBUTTON | WS_TABSTOP},
+            {"BORSHADE -1 \"Line4\" 166 0 1 154", child},
+        });
 }
 
 // The input dialog: prompt, field, OK and Cancel, a dividing line (shade 2) and a frame (shade 1).

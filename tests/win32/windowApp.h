@@ -24,8 +24,7 @@ public:
     int runWithLibrary(const char* library) { return runWith(library); }
     void InitMainWindow() override {
         ++mainWindowsMade;
-        if (makeMainWindow)
-            MainWindow = makeMainWindow();
+        if (makeMainWindow) MainWindow = makeMainWindow();
     }
     std::string stored(const char* key) {
         char value[200] = "";

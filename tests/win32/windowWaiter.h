@@ -15,8 +15,7 @@ inline HWND waitForWindow(const char* cls, const char* title, int timeoutMs = 10
         for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, cls, title));) {
             DWORD process = 0;
             GetWindowThreadProcessId(w, &process);
-            if (process == GetCurrentProcessId() && IsWindowVisible(w))
-                return w;
+            if (process == GetCurrentProcessId() && IsWindowVisible(w)) return w;
         }
     }
     return nullptr;
@@ -29,8 +28,7 @@ public:
     windowDriver(const char* cls, const char* title, std::function<void(HWND)> drive, int timeoutMs = 10000)
         : worker([=] {
               HWND w = waitForWindow(cls, title, timeoutMs);
-              if (!w)
-                  return;
+              if (!w) return;
               found = true;
               drive(w);
               for (DWORD start = GetTickCount(); IsWindow(w) && GetTickCount() - start < (DWORD)timeoutMs;)
@@ -38,8 +36,7 @@ public:
           }) {}
     ~windowDriver() { join(); }
     void join() {
-        if (worker.joinable())
-            worker.join();
+        if (worker.joinable()) worker.join();
     }
     bool found = false;
 

@@ -16,8 +16,12 @@
 
 namespace {
 
-int screenWidth() { return GetSystemMetrics(SM_CXSCREEN); }
-int screenHeight() { return GetSystemMetrics(SM_CYSCREEN); }
+int screenWidth() {
+    return GetSystemMetrics(SM_CXSCREEN);
+}
+int screenHeight() {
+    return GetSystemMetrics(SM_CYSCREEN);
+}
 
 RECT rectOf(HWND w) {
     RECT r;
@@ -205,8 +209,7 @@ class refusingWin : public normWin {
 public:
     refusingWin() : normWin(nullptr, "Refusing") {}
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-        if (message != WM_CREATE)
-            return normWin::WindowProc(message, wParam, lParam);
+        if (message != WM_CREATE) return normWin::WindowProc(message, wParam, lParam);
         DestroyWindow(HWindow); // the window ends here; the object is its creator's
         return -1;
     }
