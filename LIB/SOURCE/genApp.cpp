@@ -1,4 +1,5 @@
-// genApp: construction, the message box and the path services (2048-character buffers).
+// genApp: construction, the message box and the path services (a module's path read in full, the
+// others through 2048-character buffers).
 #include "genApp.h"
 
 #include "TWindow.h"
